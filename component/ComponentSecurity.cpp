@@ -1,0 +1,73 @@
+#include "ComponentSecurity.h"
+
+#include "Clock.h"
+#include "KeyTables.h"
+#include "RandomSource.h"
+#include "TextCipher.h"
+#include "Version.h"
+
+#include <utility>
+
+namespace vellum {
+
+namespace {
+
+constexpr char kClassNameText[] = "Vellum41.ComponentSecurity.";
+constexpr std::int32_t kClassId = 48;
+
+std::string sourceOf(const char* operation) {
+    return std::string(kClassNameText) + operation;
+}
+
+} // namespace
+
+ComponentError::ComponentError(std::int32_t number, std::string source, std::string description)
+    : std::runtime_error(description)
+    , m_number(number)
+    , m_source(std::move(source))
+    , m_description(std::move(description)) {}
+
+std::string ComponentSecurity::ClassName() const {
+    std::string name = kClassNameText;
+    if (!name.empty() && name.back() == '.')
+        name.pop_back();
+    return name;
+}
+
+std::string ComponentSecurity::ClassVersion() const {
+    return std::to_string(version::kMajor) + "." + std::to_string(version::kMinor) + "." +
+           std::to_string(version::kRevision);
+}
+
+std::string ComponentSecurity::ClassDescription() const {
+    return ClassName();
+}
+
+std::int32_t ComponentSecurity::ClassID() const {
+    return kClassId;
+}
+
+std::string ComponentSecurity::Decrypt(std::string& cipherText) {
+    try {
+        return text::unscramble(cipherText, TextKeyTable());
+    } catch (const std::exception&) {
+        throw ComponentError(10005, sourceOf("Decrypt"), "Error deciphering encrypted data.");
+    }
+}
+
+std::string ComponentSecurity::Encrypt(const std::string& plainText) {
+    if (auto refusal = text::refusalOf(plainText))
+        throw ComponentError(10006, sourceOf("Encrypt"), std::move(*refusal));
+    try {
+        return text::scramble(plainText, TextKeyTable(), runtime::processRandom(),
+                              runtime::processClock());
+    } catch (const std::exception&) {
+        throw ComponentError(10006, sourceOf("Encrypt"), "Error encrypting data.");
+    }
+}
+
+std::string ComponentSecurity::TextKeyTable() const {
+    return keys::BuildTextKeyTable();
+}
+
+} // namespace vellum

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace vellum {
+
+// The error the text cipher raises: a number, the failing operation's source and a description.
+class ComponentError : public std::runtime_error {
+public:
+    ComponentError(std::int32_t number, std::string source, std::string description);
+
+    std::int32_t Number() const { return m_number; }
+    const std::string& Source() const { return m_source; }
+    const std::string& Description() const { return m_description; }
+
+private:
+    std::int32_t m_number;
+    std::string m_source;
+    std::string m_description;
+};
+
+// The program's cipher component. Texts are strings of 8-bit Windows-1252 codes.
+//
+// The ciphers are keyless scramblers, not cryptography: everything needed to read a ciphertext
+// travels inside it, and anyone holding this program reads them all.
+//
+// The cipher operations need no run-time check that they run on a genuine instance: C++'s type
+// rules already make calling them on anything else impossible.
+class ComponentSecurity {
+public:
+    std::string ClassName() const;
+    std::string ClassVersion() const;
+    std::string ClassDescription() const;
+    std::int32_t ClassID() const;
+
+    // Rewrites every code 127 in the caller's text as 124 and every 126 as 59, and leaves them
+    // so even when decryption then fails. Raises ComponentError 10005 on failure.
+    std::string Decrypt(std::string& cipherText);
+    // Accepts up to 109 characters with codes 14 to 124, the ones that are certain to come
+    // back; raises ComponentError 10006 for anything else or on failure.
+    std::string Encrypt(const std::string& plainText);
+
+private:
+    std::string TextKeyTable() const;
+};
+
+} // namespace vellum

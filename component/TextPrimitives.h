@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Checked.h"
+
+#include <string>
+
+// The string primitives the ciphers are written in: positions count from 1, a character code is
+// 0 to 255, and asking for what is not there is a Fault rather than a quiet default.
+namespace vellum::runtime {
+
+// The code (0 to 255) of the character at 1-based position `position`.
+inline Int16 codeAt(const std::string& text, Int32 position) {
+    const auto index = position.get();
+    if (index < 1 || static_cast<std::size_t>(index) > text.size())
+        throw Fault("no character at that position");
+    return static_cast<unsigned char>(text[static_cast<std::size_t>(index) - 1]);
+}
+
+// The character with code `code`; fails outside 0 to 255.
+inline char characterOf(Int32 code) {
+    if (code < 0 || code > 255)
+        throw Fault("character code out of range");
+    return static_cast<char>(static_cast<unsigned char>(code.get()));
+}
+
+// The 1-based position of `character` in `table`, 0 when it is absent.
+Int32 tablePosition(const std::string& table, char character);
+
+// Replaces every `from` by `to`, left to right, in one pass. A `from` found beyond position
+// 32,767 fails, as a 16-bit search position would; those before it stay replaced.
+void substitute(std::string& text, char from, char to);
+
+// Rounds to the nearest integer, ties to the even one; fails on NaN, infinity or overflow.
+Int32 roundToInt32(float value);
+
+} // namespace vellum::runtime

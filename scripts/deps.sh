@@ -1,0 +1,24 @@
+# Sourced by run.sh and test.sh: installs the Debian packages they need that are missing.
+
+if [ "$(id -u)" -eq 0 ]; then SUDO=(); else SUDO=(sudo); fi
+
+# vellum_need WHAT PACKAGE...: installs the packages that are not installed yet, saying which.
+vellum_need() {
+    local what=$1 missing=() package
+    shift
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        echo "==> Everything needed $what is installed."
+        return
+    fi
+    echo "==> Installing with apt-get what is missing $what: ${missing[*]}"
+    "${SUDO[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${SUDO[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+VELLUM_BUILD_PACKAGES=(cmake make g++ pkgconf qt6-base-dev libgl-dev fonts-dejavu-core
+    libgtest-dev libbenchmark-dev)

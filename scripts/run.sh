@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds Vellumark9 (in build/) and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+
+vellum_need "to build Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}"
+echo "==> Configuring and building in build/"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --parallel "$(nproc)" --target vellumark9
+echo "==> Starting build/app/vellumark9"
+exec build/app/vellumark9 "$@"

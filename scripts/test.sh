@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds Vellumark9 and runs every test: the unit and window tests, the end-to-end test under its
+# own Xvfb, the component tests under AddressSanitizer and UndefinedBehaviorSanitizer, and the
+# fuzz harnesses over their corpus. Needs no display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+jobs=$(nproc)
+
+vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" \
+    xvfb xauth openbox xdotool xclip x11-utils clang libclang-rt-14-dev
+
+echo "==> Building in build/"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --parallel "$jobs"
+echo "==> Running the tests"
+ctest --test-dir build --output-on-failure --parallel "$jobs"
+
+echo "==> Fuzzing each harness for 30 seconds (build-fuzz/)"
+CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLUM_FUZZ=ON \
+    -DVELLUM_WINDOW=OFF -DVELLUM_BENCH=OFF >/dev/null
+cmake --build build-fuzz --parallel "$jobs"
+for harness in fuzz/corpus/*/; do
+    name=$(basename "$harness")
+    scratch=$(mktemp -d)
+    build-fuzz/fuzz/fuzz_"$name" -max_total_time=30 -max_len=40000 -timeout=10 \
+        -print_final_stats=1 "$scratch" "$harness" 2>&1 | tail -n 12
+    rm -rf "$scratch"
+done
+
+echo "==> Component tests under AddressSanitizer and UndefinedBehaviorSanitizer (build-sanitize/)"
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELLUM_SANITIZE=ON -DVELLUM_WINDOW=OFF \
+    -DVELLUM_BENCH=OFF >/dev/null
+cmake --build build-sanitize --parallel "$jobs"
+ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs" -L component
