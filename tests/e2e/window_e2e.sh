@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Drives the real program from outside, as a user would, on its own Xvfb with openbox:
+# encrypt, copy, paste, decrypt, the float toggle, the error box and Alt+X.
+# Usage: window_e2e.sh PATH-TO-vellumark9
+set -euo pipefail
+app=$1
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# until_true SECONDS COMMAND...: retries COMMAND every 0.1 s until it succeeds.
+until_true() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+pids+=($!)
+until_true 10 test -s "$scratch/display" || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$scratch/display")"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+openbox >"$scratch/openbox.log" 2>&1 &
+pids+=($!)
+until_true 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+
+"$app" 2>"$scratch/app.log" &
+app_pid=$!
+pids+=("$app_pid")
+until_true 10 xdotool search --onlyvisible --class Vellumark9 || fail "the window did not appear"
+window=$(xdotool search --onlyvisible --class Vellumark9 | head -n 1)
+
+floats() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+keys() { xdotool key --clearmodifiers --delay 60 "$@"; sleep 0.3; }
+clipboard() { xclip -o -selection clipboard; }
+
+floats || fail "the window does not start above the others"
+until_true 5 sh -c "[ \"\$(xdotool getactivewindow)\" = $window ]" || fail "the window has no focus"
+
+plain='Scramble me, please: 9|30;'
+xdotool type --delay 30 "$plain"
+keys Return                           # Enter encrypts
+keys Tab ctrl+a ctrl+c                # copy the output
+cipher=$(clipboard)
+[ "${#cipher}" -ge 30 ] || fail "ciphertext too short: ${#cipher} characters"
+[ "$cipher" != "$plain" ] || fail "the output is the plaintext"
+
+keys shift+Tab ctrl+a ctrl+v alt+d    # paste into the input and decrypt
+keys Tab ctrl+a ctrl+c
+[ "$(clipboard)" = "$plain" ] || fail "decrypted '$(clipboard)', expected '$plain'"
+
+geometry=$(xdotool getwindowgeometry "$window")
+keys Tab Tab Tab Tab space            # focus cmdOnTop, press it: Sink
+floats && fail "the window still floats after Sink"
+keys space                            # Float again
+floats || fail "the window does not float after Float"
+[ "$(xdotool getwindowgeometry "$window")" = "$geometry" ] || fail "the toggle moved the window"
+[ "$(xdotool getactivewindow)" = "$window" ] || fail "the toggle changed the focus"
+
+keys Tab ctrl+a BackSpace alt+d       # Decrypt with an empty input
+until_true 5 xdotool search --onlyvisible --name '^Error Occurred$' || fail "no error box"
+keys Return
+until_true 5 sh -c '! xdotool search --onlyvisible --name "^Error Occurred$"' || fail "the box did not close"
+
+keys alt+x
+status=0
+timeout 10 tail --pid="$app_pid" -f /dev/null || fail "Alt+X did not end the program"
+wait "$app_pid" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "end-to-end: all checks passed"

@@ -1,0 +1,273 @@
+#include "Form1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
+#include <functional>
+#include <memory>
+
+using vellum::Form1;
+
+namespace {
+
+struct ErrorBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QAbstractButton*>::size_type buttonCount = 0;
+    bool shown = false;
+};
+
+// Runs `command`, which opens a modal box, and reads and closes the box it opened.
+ErrorBox errorBoxOf(const std::function<void()>& command) {
+    ErrorBox seen;
+    QTimer::singleShot(0, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        seen = {box->windowTitle(), box->text(), box->icon(), box->buttons().size(), true};
+        box->button(QMessageBox::Ok)->click();
+    });
+    command();
+    return seen;
+}
+
+QString decryptWith(Form1& form, const QString& cipherText) {
+    form.txtIn->setText(cipherText);
+    form.cmdDecrypt->click();
+    return form.txtOut->text();
+}
+
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        form = std::make_unique<Form1>();
+        startCaption = form->windowTitle();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void startsFloatingWithItsCaptionAndFocusInTheInput() {
+        QCOMPARE(startCaption, QStringLiteral("Vellumark9"));
+        QCOMPARE(form->cmdOnTop->text(), QStringLiteral("Sink"));
+        QVERIFY(form->onTop());
+        QVERIFY(form->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(form->security() != nullptr);
+        QVERIFY(form->txtIn->text().isEmpty());
+        QVERIFY(form->txtOut->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), form->txtIn);
+        QVERIFY(form->Timer1->isActive());
+        QCOMPARE(form->Timer1->interval(), 300);
+    }
+
+    void layoutFollowsTheDesignInTwips() {
+        const double perTwip = form->logicalDpiX() / 1440.0;
+        const auto px = [perTwip](int twips) {
+            return qRound(twips * perTwip);
+        };
+        QCOMPARE(form->size(), QSize(px(3636), px(2112)));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QCOMPARE(form->txtIn->geometry(), QRect(px(240), px(480), px(3132), px(288)));
+        QCOMPARE(form->txtOut->geometry(), QRect(px(240), px(1080), px(3132), px(288)));
+        QCOMPARE(form->cmdDecrypt->geometry(), QRect(px(1320), px(1440), px(972), px(492)));
+        QCOMPARE(form->cmdOnTop->geometry(), QRect(px(2640), px(120), px(732), px(312)));
+        QCOMPARE(form->Label1->text(), QStringLiteral("Input:"));
+        QCOMPARE(form->Label2->text(), QStringLiteral("Output:"));
+        const int rightEdge = form->txtIn->geometry().right();
+        QCOMPARE(form->cmdExit->geometry().right(), rightEdge);
+        QCOMPARE(form->cmdOnTop->geometry().right(), rightEdge);
+    }
+
+    void iconHoldsBothSizes() {
+        const QList<QSize> sizes = form->windowIcon().availableSizes();
+        QVERIFY(sizes.contains(QSize(32, 32)));
+        QVERIFY(sizes.contains(QSize(16, 16)));
+    }
+
+    void encryptThenDecryptThroughTheButtons() {
+        QTest::keyClicks(form->txtIn, QStringLiteral("Meet me at 9|30; bring a map"));
+        QTest::mouseClick(form->cmdEncrypt, Qt::LeftButton);
+        const QString cipherText = form->txtOut->text();
+        QVERIFY(cipherText.size() >= 30);
+        QCOMPARE(form->txtIn->text(), QStringLiteral("Meet me at 9|30; bring a map"));
+
+        form->cmdEncrypt->click();
+        QVERIFY(form->txtOut->text() != cipherText); // drawn afresh every time
+
+        QCOMPARE(decryptWith(*form, cipherText), QStringLiteral("Meet me at 9|30; bring a map"));
+        QCOMPARE(form->txtIn->text(), cipherText); // the command decrypts a copy
+    }
+
+    void encryptOfAnEmptyInputGivesThirtyCharacters() {
+        form->cmdEncrypt->click();
+        QCOMPARE(form->txtOut->text().size(), 30);
+        QCOMPARE(decryptWith(*form, form->txtOut->text()), QString());
+    }
+
+    void enterInTheInputEncrypts() {
+        QTest::keyClicks(form->txtIn, QStringLiteral("abc"));
+        QTest::keyClick(form->txtIn, Qt::Key_Return);
+        QCOMPARE(decryptWith(*form, form->txtOut->text()), QStringLiteral("abc"));
+    }
+
+    void altDDecrypts() {
+        form->txtIn->setText(QStringLiteral("abc"));
+        form->cmdEncrypt->click();
+        form->txtIn->setText(form->txtOut->text());
+        form->txtOut->clear();
+        QTest::keyClick(form.get(), Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(form->txtOut->text(), QStringLiteral("abc"));
+    }
+
+    void encryptHasNoAccessKey() {
+        QSignalSpy encrypted(form->cmdEncrypt, &QPushButton::clicked);
+        QTest::keyClick(form.get(), Qt::Key_E, Qt::AltModifier);
+        QTest::qWait(300);
+        QCOMPARE(encrypted.count(), 0);
+    }
+
+    void tabVisitsTheControlsInDesignOrder() {
+        const QList<QWidget*> order = {form->txtOut,  form->cmdEncrypt, form->cmdDecrypt,
+                                       form->cmdExit, form->cmdOnTop,   form->txtIn};
+        for (QWidget* expected : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), expected);
+        }
+    }
+
+    void aRejectedDecryptShowsTheErrorAndKeepsTheOutput() {
+        form->txtOut->setText(QStringLiteral("previous result"));
+        const ErrorBox box = errorBoxOf([this] { form->cmdDecrypt->click(); });
+        QVERIFY(box.shown);
+        QCOMPARE(box.title, QStringLiteral("Error Occurred"));
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QCOMPARE(box.buttonCount, 1);
+        QCOMPARE(box.text,
+                 QStringLiteral(
+                     "Vellum41.ComponentSecurity.Decrypt\r\nError deciphering encrypted data."));
+        QCOMPARE(form->txtOut->text(), QStringLiteral("previous result"));
+        QVERIFY(form->txtIn->text().isEmpty());
+    }
+
+    void aRefusedEncryptSaysWhatIsWrong() {
+        form->txtIn->setText(QStringLiteral("caf\u00e9"));
+        const ErrorBox box = errorBoxOf([this] { form->cmdEncrypt->click(); });
+        QCOMPARE(box.text,
+                 QStringLiteral("Vellum41.ComponentSecurity.Encrypt\r\nError encrypting data: the "
+                                "character at position 4 (code 233) cannot be encrypted; "
+                                "only codes 14 to 124 can."));
+        QVERIFY(form->txtOut->text().isEmpty());
+        QCOMPARE(form->txtIn->text(), QStringLiteral("caf\u00e9"));
+    }
+
+    void textOutsideWindows1252IsAnErrorOfTheWindow() {
+        form->txtOut->setText(QStringLiteral("kept"));
+        form->txtIn->setText(QStringLiteral("ok \u2713"));
+        const ErrorBox box = errorBoxOf([this] { form->cmdEncrypt->click(); });
+        QCOMPARE(box.text,
+                 QStringLiteral(
+                     "Vellum41.Form1\r\nCharacter 4 of the text, \"\u2713\" (U+2713), has no "
+                     "Windows-1252 code; only Windows-1252 text can be encrypted or decrypted."));
+        QCOMPARE(form->txtOut->text(), QStringLiteral("kept"));
+        QCOMPARE(form->txtIn->text(), QStringLiteral("ok \u2713"));
+    }
+
+    void theWindowIsUsableAfterTheErrorBox() {
+        (void)errorBoxOf([this] { form->cmdDecrypt->click(); });
+        form->txtIn->setText(QStringLiteral("again"));
+        form->cmdEncrypt->click();
+        QCOMPARE(decryptWith(*form, form->txtOut->text()), QStringLiteral("again"));
+    }
+
+    void captionTypesItselfOut() {
+        const QStringList expected = {
+            QStringLiteral(" v4.0"),
+            QStringLiteral("\u2019 v4.0"),
+            QStringLiteral("V\u00a1 v4.0"),
+            QStringLiteral("Ve\u00a8 v4.0"),
+            QStringLiteral("Vel\u00a8 v4.0"),
+            QStringLiteral("Vell\u00b1 v4.0"),
+            QStringLiteral("Vellu\u00a9 v4.0"),
+            QStringLiteral("Vellum\u009d v4.0"),
+            QStringLiteral("Velluma\u00ae v4.0"),
+            QStringLiteral("Vellumar\u00a7 v4.0"),
+            QStringLiteral("Vellumarku v4.0"),
+        };
+        form->Timer1->stop();
+        for (const QString& caption : expected) {
+            form->FormCaption();
+            QCOMPARE(form->windowTitle(), caption);
+        }
+        for (int tick = 11; tick <= 19; ++tick) {
+            form->FormCaption();
+            QCOMPARE(form->windowTitle(), QStringLiteral("Vellumark9 v4.0"));
+        }
+        form->FormCaption();
+        QCOMPARE(form->windowTitle(), expected[1]);
+    }
+
+    void theTimerDrivesTheCaption() {
+        QTRY_COMPARE_WITH_TIMEOUT(form->windowTitle(), QStringLiteral(" v4.0"), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(form->windowTitle(), QStringLiteral("\u2019 v4.0"), 1000);
+    }
+
+    void floatToggleFlipsStateAndCaption() {
+        QWindow* const native = form->windowHandle();
+        const QRect geometry = form->geometry();
+        form->cmdOnTop->click();
+        QCOMPARE(form->cmdOnTop->text(), QStringLiteral("Float"));
+        QVERIFY(!form->onTop());
+        QVERIFY(!native->flags().testFlag(Qt::WindowStaysOnTopHint));
+        form->cmdOnTop->click();
+        QCOMPARE(form->cmdOnTop->text(), QStringLiteral("Sink"));
+        QVERIFY(form->onTop());
+        QVERIFY(native->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(form->windowHandle(), native);
+        QCOMPARE(form->geometry(), geometry);
+    }
+
+    void dumpToClipboardReplacesTheClipboard() {
+        QApplication::clipboard()->setText(QStringLiteral("old"));
+        const QString value = QStringLiteral("\u0010ciphertext\u007f");
+        form->DumpToClipboard(value);
+        QCOMPARE(QApplication::clipboard()->text(), value);
+        QCOMPARE(value, QStringLiteral("\u0010ciphertext\u007f"));
+    }
+
+    void changeWindowStateSetsTheStateAndLeavesTheFloat() {
+        const qint16 minimised = 1, normal = 0, maximised = 2, invalid = 3;
+        form->ChangeWindowState(minimised);
+        QVERIFY(form->windowState().testFlag(Qt::WindowMinimized));
+        form->ChangeWindowState(normal);
+        QCOMPARE(form->windowState(), Qt::WindowNoState);
+        form->ChangeWindowState(maximised);
+        QVERIFY(form->windowState().testFlag(Qt::WindowMaximized));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, form->ChangeWindowState(invalid));
+        QVERIFY(form->onTop());
+        QCOMPARE(form->cmdOnTop->text(), QStringLiteral("Sink"));
+    }
+
+    // Last of all: once the event loop has been told to exit, no later modal box would run.
+    void altXEndsTheEventLoopWithStatusZero() {
+        QEventLoop loop;
+        QTimer::singleShot(0, [this] { QTest::keyClick(form.get(), Qt::Key_X, Qt::AltModifier); });
+        QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
+        QCOMPARE(loop.exec(), 0);
+    }
+
+private:
+    std::unique_ptr<Form1> form;
+    QString startCaption;
+};
+
+QTEST_MAIN(Form1Test)
+#include "Form1Test.moc"

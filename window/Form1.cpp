@@ -1,0 +1,217 @@
+#include "Form1.h"
+
+#include "TitleAnimation.h"
+#include "Windows1252.h"
+#include "modMain.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QIcon>
+#include <QMessageBox>
+#include <QScreen>
+#include <stdexcept>
+
+// Resources compiled into a static library must be registered by hand, outside any namespace.
+static void registerWindowResources() {
+    Q_INIT_RESOURCE(window);
+}
+
+namespace vellum {
+
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+
+struct Placement {
+    int left, top, width, height; // twips from the client area's top-left corner
+};
+
+constexpr Placement kClientArea{0, 0, 3636, 2112};
+constexpr Placement kLabel1{240, 240, 1212, 252};
+constexpr Placement kTxtIn{240, 480, 3132, 288};
+constexpr Placement kLabel2{240, 840, 1212, 252};
+constexpr Placement kTxtOut{240, 1080, 3132, 288};
+constexpr Placement kCmdEncrypt{240, 1440, 972, 492};
+constexpr Placement kCmdDecrypt{1320, 1440, 972, 492};
+constexpr Placement kCmdExit{2400, 1440, 972, 492};
+constexpr Placement kCmdOnTop{2640, 120, 732, 312};
+constexpr int kTimerIntervalMs = 300;
+
+constexpr char kFormSource[] = "Vellum41.Form1";
+
+QString describeUnencodable(const UnencodableCharacter& unencodable) {
+    const auto codePoint = unencodable.character.toUcs4().value(0);
+    return QStringLiteral("Character %1 of the text, \"%2\" (U+%3), has no Windows-1252 code; "
+                          "only Windows-1252 text can be encrypted or decrypted.")
+        .arg(QString::number(unencodable.position), unencodable.character,
+             QString::number(codePoint, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+}
+
+// One icon holding both sizes of the padlock, so that title bars and task bars each pick theirs.
+QIcon programIcon() {
+    registerWindowResources();
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/vellumark9-32.xpm"));
+    icon.addFile(QStringLiteral(":/icons/vellumark9-16.xpm"));
+    return icon;
+}
+
+} // namespace
+
+Form1::Form1()
+    : Label1(new QLabel(QStringLiteral("Input:"), this))
+    , txtIn(new QLineEdit(this))
+    , Label2(new QLabel(QStringLiteral("Output:"), this))
+    , txtOut(new QLineEdit(this))
+    , cmdEncrypt(new QPushButton(QStringLiteral("Encrypt"), this))
+    , cmdDecrypt(new QPushButton(QStringLiteral("&Decrypt"), this))
+    , cmdExit(new QPushButton(QStringLiteral("E&xit"), this))
+    , cmdOnTop(new QPushButton(QStringLiteral("Float"), this))
+    , Timer1(new QTimer(this)) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(programIcon());
+    layOutControls();
+    connectHandlers();
+    Timer1->start(kTimerIntervalMs);
+    Form_Initialize();
+}
+
+Form1::~Form1() {
+    Form_Terminate();
+}
+
+void Form1::layOutControls() {
+    const double pixelsPerTwip = logicalDpiX() / double(kTwipsPerInch);
+    const auto pixels = [pixelsPerTwip](int twips) {
+        return qRound(twips * pixelsPerTwip);
+    };
+    const auto place = [&pixels](QWidget* control, const Placement& at) {
+        control->setGeometry(pixels(at.left), pixels(at.top), pixels(at.width), pixels(at.height));
+    };
+    setFixedSize(pixels(kClientArea.width), pixels(kClientArea.height));
+    place(Label1, kLabel1);
+    place(txtIn, kTxtIn);
+    place(Label2, kLabel2);
+    place(txtOut, kTxtOut);
+    place(cmdEncrypt, kCmdEncrypt);
+    place(cmdDecrypt, kCmdDecrypt);
+    place(cmdExit, kCmdExit);
+    place(cmdOnTop, kCmdOnTop);
+
+    for (QPushButton* button : {cmdEncrypt, cmdDecrypt, cmdExit, cmdOnTop})
+        button->setAutoDefault(false);
+    setTabOrder(txtIn, txtOut);
+    setTabOrder(txtOut, cmdEncrypt);
+    setTabOrder(cmdEncrypt, cmdDecrypt);
+    setTabOrder(cmdDecrypt, cmdExit);
+    setTabOrder(cmdExit, cmdOnTop);
+    txtIn->setFocus();
+
+    if (const QScreen* display = screen())
+        move(display->availableGeometry().center() - rect().center());
+}
+
+void Form1::connectHandlers() {
+    connect(cmdEncrypt, &QPushButton::clicked, this, &Form1::cmdEncrypt_Click);
+    connect(cmdDecrypt, &QPushButton::clicked, this, &Form1::cmdDecrypt_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &Form1::cmdExit_Click);
+    connect(cmdOnTop, &QPushButton::clicked, this, &Form1::cmdOnTop_Click);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    // Enter in the input box encrypts, as users of a one-line tool expect.
+    connect(txtIn, &QLineEdit::returnPressed, cmdEncrypt, &QPushButton::click);
+}
+
+void Form1::Form_Initialize() {
+    objSecurity = std::make_unique<ComponentSecurity>();
+    cmdOnTop->click();
+    setWindowTitle(QStringLiteral("Vellumark9"));
+}
+
+void Form1::Form_Terminate() {
+    objSecurity.reset();
+}
+
+void Form1::cmdEncrypt_Click() {
+    runCipherCommand([this](std::string& text) { return objSecurity->Encrypt(text); });
+}
+
+void Form1::cmdDecrypt_Click() {
+    runCipherCommand([this](std::string& text) { return objSecurity->Decrypt(text); });
+}
+
+// Reads the input, calls the cipher and writes the output; any failure leaves the output as it
+// was and shows the error instead.
+void Form1::runCipherCommand(const std::function<std::string(std::string&)>& cipher) {
+    Windows1252Text input = toWindows1252(txtIn->text());
+    if (input.unencodable) {
+        showError(QString::fromLatin1(kFormSource), describeUnencodable(*input.unencodable));
+        return;
+    }
+    try {
+        txtOut->setText(fromWindows1252(cipher(input.codes)));
+    } catch (const ComponentError& error) {
+        showError(QString::fromStdString(error.Source()), fromWindows1252(error.Description()));
+    }
+}
+
+void Form1::showError(const QString& source, const QString& description) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error Occurred"),
+                    source + QStringLiteral("\r\n") + description, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+// Ends the event loop at once; the normal shutdown that follows hands the clipboard over to the
+// desktop's clipboard manager, so a text just copied survives.
+void Form1::cmdExit_Click() {
+    QCoreApplication::exit(0);
+}
+
+void Form1::cmdOnTop_Click() {
+    if (bOnTop) {
+        bOnTop = false;
+        modMain::SetWindowPos(modMain::WindowHandle(*this), modMain::HWND_NOTOPMOST, 0, 0, 0, 0,
+                              modMain::SWP_NOSIZE | modMain::SWP_NOMOVE | modMain::SWP_NOACTIVATE);
+        cmdOnTop->setText(QStringLiteral("Float"));
+    } else {
+        bOnTop = true;
+        cmdOnTop->setText(QStringLiteral("Sink"));
+        modMain::SetWindowPos(modMain::WindowHandle(*this), modMain::HWND_TOPMOST, 0, 0, 0, 0,
+                              modMain::SWP_NOSIZE | modMain::SWP_NOMOVE | modMain::SWP_NOACTIVATE);
+    }
+}
+
+void Form1::Timer1_Timer() {
+    FormCaption();
+}
+
+void Form1::FormCaption() {
+    setWindowTitle(fromWindows1252(NextTitleCaption(iStep)));
+}
+
+void Form1::DumpToClipboard(const QString& sValue) {
+    QApplication::beep();
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(sValue);
+}
+
+void Form1::ChangeWindowState(const qint16& iState) {
+    switch (iState) {
+    case 0:
+        setWindowState(Qt::WindowNoState);
+        return;
+    case 1:
+        setWindowState(Qt::WindowMinimized);
+        return;
+    case 2:
+        setWindowState(Qt::WindowMaximized);
+        return;
+    default:
+        throw std::invalid_argument("window state must be 0, 1 or 2");
+    }
+}
+
+} // namespace vellum

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ComponentSecurity.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace vellum {
+
+// The program's one window: an input box, an output box, Encrypt, Decrypt, Exit and the
+// Float/Sink toggle, over the one cipher component. Its title types itself out every 300 ms.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    Form1();
+    ~Form1() override;
+
+    void DumpToClipboard(const QString& sValue);
+    // 0 normal, 1 minimised, 2 maximised; throws std::invalid_argument for anything else.
+    void ChangeWindowState(const qint16& iState);
+    void FormCaption();
+
+    // The controls, under the names the window's design gives them.
+    QLabel* const Label1;
+    QLineEdit* const txtIn;
+    QLabel* const Label2;
+    QLineEdit* const txtOut;
+    QPushButton* const cmdEncrypt;
+    QPushButton* const cmdDecrypt;
+    QPushButton* const cmdExit;
+    QPushButton* const cmdOnTop;
+    QTimer* const Timer1;
+
+    bool onTop() const { return bOnTop; }
+    const ComponentSecurity* security() const { return objSecurity.get(); }
+
+private:
+    void Form_Initialize();
+    void Form_Terminate();
+    void cmdEncrypt_Click();
+    void cmdDecrypt_Click();
+    void cmdExit_Click();
+    void cmdOnTop_Click();
+    void Timer1_Timer();
+
+    void layOutControls();
+    void connectHandlers();
+    void runCipherCommand(const std::function<std::string(std::string&)>& cipher);
+    void showError(const QString& source, const QString& description);
+
+    std::unique_ptr<ComponentSecurity> objSecurity;
+    bool bOnTop = false;
+    qint16 iStep = 0;
+};
+
+} // namespace vellum

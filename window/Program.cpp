@@ -1,0 +1,25 @@
+#include "Program.h"
+
+#include "Version.h"
+
+#include <QGuiApplication>
+
+namespace vellum {
+
+void PreferFloatablePlatform() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+void ApplyProgramSettings() {
+    QGuiApplication::setApplicationName(QStringLiteral("Vellumark9"));
+    QGuiApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                               .arg(version::kMajor)
+                                               .arg(version::kMinor)
+                                               .arg(version::kRevision));
+    QGuiApplication::setOrganizationName(QStringLiteral("Vellum41"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vellum41.Vellumark9"));
+}
+
+} // namespace vellum
