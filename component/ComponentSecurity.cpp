@@ -1,5 +1,6 @@
 #include "ComponentSecurity.h"
 
+#include "BinaryCipher.h"
 #include "Clock.h"
 #include "KeyTables.h"
 #include "RandomSource.h"
@@ -64,6 +65,29 @@ std::string ComponentSecurity::Encrypt(const std::string& plainText) {
     } catch (const std::exception&) {
         throw ComponentError(10006, sourceOf("Encrypt"), "Error encrypting data.");
     }
+}
+
+std::optional<std::string> ComponentSecurity::DecryptBinary(std::string& cipherText) {
+    try {
+        return binary::unscramble(cipherText, BinaryKeyTable());
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string> ComponentSecurity::EncryptBinary(const std::string& plainText) {
+    if (!binary::carriesWhole(plainText))
+        return std::nullopt;
+    try {
+        return binary::scramble(plainText, BinaryKeyTable(), runtime::processRandom(),
+                                runtime::processClock());
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+std::string ComponentSecurity::BinaryKeyTable() const {
+    return keys::BuildBinaryKeyTable();
 }
 
 std::string ComponentSecurity::TextKeyTable() const {

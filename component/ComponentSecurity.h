@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -41,6 +42,13 @@ public:
     // Accepts up to 109 characters with codes 14 to 124, the ones that are certain to come
     // back; raises ComponentError 10006 for anything else or on failure.
     std::string Encrypt(const std::string& plainText);
+
+    // The binary cipher never raises: std::nullopt on any failure. Decryption rewrites every code
+    // 255 in the caller's text as 124, and leaves it so even on failure. Encryption accepts up
+    // to 252 characters with codes 0 to 253, the ones that are certain to come back.
+    std::optional<std::string> DecryptBinary(std::string& cipherText);
+    std::optional<std::string> EncryptBinary(const std::string& plainText);
+    std::string BinaryKeyTable() const;
 
 private:
     std::string TextKeyTable() const;

@@ -1,0 +1,31 @@
+#include "BinaryCipher.h"
+
+#include "CipherEngine.h"
+
+#include <algorithm>
+
+namespace vellum::binary {
+
+namespace {
+
+constexpr engine::Format kFormat{127, 254, 1, 96.0f, 0, 'P', 'S', {{'|', '\xff'}, {}}, 1};
+
+} // namespace
+
+bool carriesWhole(const std::string& plainText) {
+    return plainText.size() <= kLongestPlainText &&
+           std::none_of(plainText.begin(), plainText.end(), [](char character) {
+               return static_cast<unsigned char>(character) >= 254;
+           });
+}
+
+std::string scramble(const std::string& plainText, const std::string& table,
+                     runtime::RandomSource& random, runtime::Clock& clock) {
+    return engine::assemble<kFormat>(plainText, table, random, clock);
+}
+
+std::string unscramble(std::string& cipherText, const std::string& table) {
+    return engine::decode<kFormat>(cipherText, table);
+}
+
+} // namespace vellum::binary

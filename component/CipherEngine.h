@@ -1,0 +1,139 @@
+#pragma once
+
+#include "Checked.h"
+#include "Clock.h"
+#include "RandomSource.h"
+#include "Seeding.h"
+#include "TextPrimitives.h"
+
+#include <algorithm>
+#include <string>
+
+// The ciphertext layout both ciphers share: a key character drawn at random, a length character,
+// pad fillers, one shifted character per plaintext character, trailing fillers up to 30
+// characters, and final substitutions. A failure inside it is a runtime::Fault.
+//
+// The format is a template argument so that its moduli are constants the compiler divides by
+// cheaply; every cipher character costs two remainders.
+namespace vellum::engine {
+
+struct Substitution {
+    char original;
+    char written;
+};
+
+struct Format {
+    int tableLength;   // the key table's length, which the index formula divides by
+    int modulus;       // of the length and cipher characters
+    int offset;        // added to their remainders
+    float keySpan;     // key positions run from 1 to keySpan + 1
+    int lowestDecoded; // decoded codes below it wrap up by the modulus
+    // Filler characters; 0 draws random ones, the trailing ones after a second seeding.
+    char padFiller;
+    char trailingFiller;
+    // Applied in order to the finished ciphertext, and undone in order before decoding.
+    Substitution substitutions[2];
+    int substitutionCount;
+};
+
+namespace detail {
+
+using runtime::characterOf;
+using runtime::codeAt;
+using runtime::Int16;
+using runtime::Int32;
+using runtime::toInt16;
+
+inline constexpr int kShortestCipherText = 30;
+
+// The table character a cipher character is shifted by; `term` is the key position plus the
+// character's position in the ciphertext.
+template <const Format& format>
+Int16 shiftFor(const std::string& table, Int32 term, Int32 keyPosition) {
+    return codeAt(table, (term * keyPosition) % Int32(format.tableLength) + 1);
+}
+
+// Adds the modulus while the code is below the lowest decoded one. A remainder is above minus
+// one modulus, so two passes always suffice; conditional adds, unlike a loop, cost no
+// mispredicted branches on random text.
+template <const Format& format> Int16 wrapUp(Int16 code) {
+    static_assert(format.offset + format.lowestDecoded <= format.modulus + 1);
+    for (int pass = 0; pass < 2; ++pass)
+        code = code + Int16(code < format.lowestDecoded ? format.modulus : 0);
+    return code;
+}
+
+void appendFillers(std::string& output, Int16 count, char filler, runtime::RandomSource& random);
+
+// The table's actual length is what the index formula divides by; it must be the constant.
+void requireLength(const std::string& table, int length);
+
+} // namespace detail
+
+template <const Format& format>
+std::string assemble(const std::string& plainText, const std::string& table,
+                     runtime::RandomSource& random, runtime::Clock& clock) {
+    using namespace detail;
+    requireLength(table, format.tableLength);
+    runtime::seedFromClockDigits(random, clock);
+    const Int32 key = runtime::drawScaled(random, format.keySpan, 1.0f);
+    const Int16 padCount = toInt16(key % 8);
+    const Int32 length = Int32(plainText.size());
+    const Int16 trailingCount =
+        toInt16(Int32(Int16(kShortestCipherText) - padCount - Int16(2)) - length);
+
+    std::string output;
+    output.reserve(
+        static_cast<std::size_t>(std::max(kShortestCipherText, 2 + padCount.get() + length.get())));
+    output += characterOf(codeAt(table, key));
+    output +=
+        characterOf((Int32(codeAt(table, key + 1)) + length) % format.modulus + format.offset);
+    appendFillers(output, padCount, format.padFiller, random);
+
+    const Int16 prefixLength = Int16(output.size());
+    const Int16 count = toInt16(length);
+    for (Int16 i = 1; i <= count; i = i + 1) {
+        const Int16 shift = shiftFor<format>(table, Int32(i) + key + Int32(prefixLength), key);
+        output += characterOf((shift + codeAt(plainText, i)) % Int16(format.modulus) +
+                              Int16(format.offset));
+    }
+
+    if (format.trailingFiller == 0)
+        random.Reseed(clock.Now().Serial());
+    appendFillers(output, trailingCount, format.trailingFiller, random);
+    for (int at = 0; at < format.substitutionCount; ++at)
+        runtime::substitute(output, format.substitutions[at].original,
+                            format.substitutions[at].written);
+    return output;
+}
+
+// Rewrites `cipherText` by undoing the substitutions first; they stay undone even on failure.
+template <const Format& format>
+std::string decode(std::string& cipherText, const std::string& table) {
+    using namespace detail;
+    requireLength(table, format.tableLength);
+    for (int at = 0; at < format.substitutionCount; ++at)
+        runtime::substitute(cipherText, format.substitutions[at].written,
+                            format.substitutions[at].original);
+    const Int32 key =
+        cipherText.empty() ? Int32(1) : runtime::tablePosition(table, cipherText.front());
+    const Int16 base = codeAt(table, key + 1);
+    const Int16 lengthCode = codeAt(cipherText, 2);
+
+    const Int16 modulus(format.modulus);
+    Int16 length = (lengthCode - base) % modulus - Int16(format.offset);
+    if (length < -1)
+        length = length + modulus;
+    const Int16 padCount = toInt16(key % 8);
+
+    std::string plainText;
+    plainText.reserve(static_cast<std::size_t>(std::max(0, int{length.get()})));
+    for (Int16 i = padCount + Int16(3); i <= padCount + Int16(2) + length; i = i + 1) {
+        const Int16 shift = shiftFor<format>(table, Int32(i) + key, key);
+        plainText += characterOf(
+            wrapUp<format>((codeAt(cipherText, i) - shift) % modulus - Int16(format.offset)));
+    }
+    return plainText;
+}
+
+} // namespace vellum::engine
