@@ -14,10 +14,19 @@ vellum_need() {
         echo "==> Everything needed $what is installed."
         return
     fi
-    echo "==> Installing with apt-get what is missing $what: ${missing[*]}"
-    "${SUDO[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${SUDO[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
+    echo "==> Installing with apt-get what is missing $what (a few minutes on a new machine):"
+    echo "    ${missing[*]}"
+    local log
+    log=$(mktemp)
+    if ! { "${SUDO[@]}" apt-get update -q && DEBIAN_FRONTEND=noninteractive "${SUDO[@]}" \
+        apt-get install -y -q --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+        cat "$log"
+        echo "==> apt-get failed; its output is above." >&2
+        rm -f "$log"
+        return 1
+    fi
+    rm -f "$log"
+    echo "==> Installed."
 }
 
 VELLUM_BUILD_PACKAGES=(cmake make g++ pkgconf qt6-base-dev libgl-dev fonts-dejavu-core

@@ -8,7 +8,8 @@ source scripts/deps.sh
 jobs=$(nproc)
 
 vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" \
-    xvfb xauth openbox xdotool xclip x11-utils clang libclang-rt-14-dev
+    xvfb xauth openbox xdotool xclip x11-utils clang libclang-rt-14-dev \
+    desktop-file-utils appstream dpkg-dev
 
 echo "==> Building in build/"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

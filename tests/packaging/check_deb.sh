@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds the Debian package and unpacks it into a scratch root, as dpkg would install it.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+require dpkg-shlibdeps dpkg-dev
+build=$1
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cpack --config "$build/CPackConfig.cmake" -B "$scratch" >/dev/null
+package=$(ls "$scratch"/vellumark9_*.deb)
+[ "$(dpkg-deb -f "$package" Version)" = 1.0.8 ] || { echo "FAIL: wrong version"; exit 1; }
+[ "$(dpkg-deb -f "$package" Section)" = utils ] || { echo "FAIL: wrong section"; exit 1; }
+dpkg-deb -f "$package" Depends | grep -q 'libqt6widgets6' ||
+    { echo "FAIL: the dependencies do not name Qt: $(dpkg-deb -f "$package" Depends)"; exit 1; }
+dpkg-deb -x "$package" "$scratch/root"
+check_tree "$scratch/root"
+echo "package $(basename "$package") complete"
