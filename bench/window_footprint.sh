@@ -6,21 +6,7 @@ set -euo pipefail
 build=${1:-build}
 runs=${2:-10}
 idle_seconds=30
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-pids+=($!)
-until [ -s "$scratch/display" ]; do sleep 0.05; done
-export DISPLAY=":$(cat "$scratch/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do sleep 0.05; done
+source "$(dirname "$0")/../tests/e2e/x_session.sh"
 
 now_ms() { date +%s%3N; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
@@ -34,7 +20,7 @@ measure() {
         "$program" 2>/dev/null &
         pid=$!
         until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
-            kill -0 "$pid" 2>/dev/null || { echo "$program ended before its window appeared" >&2; exit 1; }
+            kill -0 "$pid" 2>/dev/null || fail "$program ended before its window appeared"
             sleep 0.002
         done
         mapped=$(now_ms)

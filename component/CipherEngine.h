@@ -7,6 +7,7 @@
 #include "TextPrimitives.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 // The ciphertext layout both ciphers share: a key character drawn at random, a length character,
@@ -126,14 +127,18 @@ std::string decode(std::string& cipherText, const std::string& table) {
         length = length + modulus;
     const Int16 padCount = toInt16(key % 8);
 
-    std::string plainText;
-    plainText.reserve(static_cast<std::size_t>(std::max(0, int{length.get()})));
-    for (Int16 i = padCount + Int16(3); i <= padCount + Int16(2) + length; i = i + 1) {
+    // Decoded into a local buffer: stores into a std::string may alias the texts being read,
+    // which would force the compiler to reload them for every character.
+    static_assert(format.modulus - 1 - format.offset < 256, "a decoded length fits the buffer");
+    std::array<char, 256> decoded;
+    std::size_t decodedLength = 0;
+    const Int16 last = padCount + Int16(2) + length;
+    for (Int16 i = padCount + Int16(3); i <= last; i = i + 1) {
         const Int16 shift = shiftFor<format>(table, Int32(i) + key, key);
-        plainText += characterOf(
+        decoded[decodedLength++] = characterOf(
             wrapUp<format>((codeAt(cipherText, i) - shift) % modulus - Int16(format.offset)));
     }
-    return plainText;
+    return std::string(decoded.data(), decodedLength);
 }
 
 } // namespace vellum::engine

@@ -10,10 +10,11 @@ namespace vellum::runtime {
 
 // The code (0 to 255) of the character at 1-based position `position`.
 inline Int16 codeAt(const std::string& text, Int32 position) {
-    const auto index = position.get();
-    if (index < 1 || static_cast<std::size_t>(index) > text.size())
+    // One unsigned comparison rejects positions below 1 too: they wrap to huge offsets.
+    const auto offset = static_cast<std::size_t>(position.get()) - 1;
+    if (offset >= text.size())
         throw Fault("no character at that position");
-    return static_cast<unsigned char>(text[static_cast<std::size_t>(index) - 1]);
+    return static_cast<unsigned char>(text[offset]);
 }
 
 // The character with code `code`; fails outside 0 to 255.

@@ -9,7 +9,10 @@ jobs=$(nproc)
 
 vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" \
     xvfb xauth openbox xdotool xclip x11-utils clang libclang-rt-14-dev \
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev clang-format
+
+echo "==> Checking the formatting against .clang-format"
+find app bench component fuzz tests window -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
 
 echo "==> Building in build/"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -19,14 +22,20 @@ ctest --test-dir build --output-on-failure --parallel "$jobs"
 
 echo "==> Fuzzing each harness for 30 seconds (build-fuzz/)"
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLUM_FUZZ=ON \
-    -DVELLUM_WINDOW=OFF -DVELLUM_BENCH=OFF >/dev/null
-cmake --build build-fuzz --parallel "$jobs"
+    -DVELLUM_WINDOW=OFF -DVELLUM_BENCH=OFF -DVELLUM_UNIT_TESTS=OFF >/dev/null
+cmake --build build-fuzz --parallel "$jobs" --target fuzz_decrypt fuzz_decrypt_binary
 for harness in fuzz/corpus/*/; do
     name=$(basename "$harness")
-    scratch=$(mktemp -d)
-    build-fuzz/fuzz/fuzz_"$name" -max_total_time=30 -max_len=40000 -timeout=10 \
-        -print_final_stats=1 "$scratch" "$harness" 2>&1 | tail -n 12
-    rm -rf "$scratch"
+    found=$(mktemp -d)
+    log=build-fuzz/fuzz_$name.log
+    if ! build-fuzz/fuzz/fuzz_"$name" -max_total_time=30 -max_len=40000 -timeout=10 \
+        "$found" "$harness" >"$log" 2>&1; then
+        tail -n 40 "$log"
+        echo "==> The $name harness failed; its whole log is $log" >&2
+        exit 1
+    fi
+    echo "    $name: $(grep -E '^Done' "$log")"
+    rm -rf "$found"
 done
 
 echo "==> Component tests under AddressSanitizer and UndefinedBehaviorSanitizer (build-sanitize/)"
