@@ -172,15 +172,19 @@ void Form1::cmdExit_Click() {
 void Form1::cmdOnTop_Click() {
     if (bOnTop) {
         bOnTop = false;
-        modMain::SetWindowPos(modMain::WindowHandle(*this), modMain::HWND_NOTOPMOST, 0, 0, 0, 0,
-                              modMain::SWP_NOSIZE | modMain::SWP_NOMOVE | modMain::SWP_NOACTIVATE);
+        placeInTopmostOrder(modMain::HWND_NOTOPMOST);
         cmdOnTop->setText(QStringLiteral("Float"));
     } else {
         bOnTop = true;
         cmdOnTop->setText(QStringLiteral("Sink"));
-        modMain::SetWindowPos(modMain::WindowHandle(*this), modMain::HWND_TOPMOST, 0, 0, 0, 0,
-                              modMain::SWP_NOSIZE | modMain::SWP_NOMOVE | modMain::SWP_NOACTIVATE);
+        placeInTopmostOrder(modMain::HWND_TOPMOST);
     }
+}
+
+// Changes only the window's place in the topmost order: no move, no resize, no activation.
+void Form1::placeInTopmostOrder(std::int32_t insertAfter) {
+    modMain::SetWindowPos(modMain::WindowHandle(*this), insertAfter, 0, 0, 0, 0,
+                          modMain::SWP_NOSIZE | modMain::SWP_NOMOVE | modMain::SWP_NOACTIVATE);
 }
 
 void Form1::Timer1_Timer() {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -54,6 +55,7 @@ private:
     void connectHandlers();
     void runCipherCommand(const std::function<std::string(std::string&)>& cipher);
     void showError(const QString& source, const QString& description);
+    void placeInTopmostOrder(std::int32_t insertAfter);
 
     std::unique_ptr<ComponentSecurity> objSecurity;
     bool bOnTop = false;
