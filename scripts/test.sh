@@ -9,7 +9,7 @@ jobs=$(nproc)
 
 vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" \
     xvfb xauth openbox xdotool xclip x11-utils clang libclang-rt-14-dev \
-    desktop-file-utils appstream dpkg-dev clang-format
+    desktop-file-utils appstream dpkg-dev file clang-format
 
 echo "==> Checking the formatting against .clang-format"
 find app bench component fuzz tests window -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror

@@ -3,6 +3,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 require dpkg-shlibdeps dpkg-dev
+require file file # cpack finds the binaries to pass to dpkg-shlibdeps with it
 build=$1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
