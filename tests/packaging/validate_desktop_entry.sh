@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Validates the desktop entry. Debian 12's desktop-file-validate (0.26) predates the
-# SingleMainWindow key of the Desktop Entry Specification 1.5 and calls it an error; that one
-# message is let through, every other one fails.
+# Validates the desktop entry. Debian 12's desktop-file-validate (0.26) is older than the
+# SingleMainWindow key, new in version 1.5 of the desktop entry format, and calls it an error;
+# that one message is let through, every other one fails.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 require desktop-file-validate desktop-file-utils
