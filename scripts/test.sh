@@ -9,7 +9,7 @@ jobs=$(nproc)
 
 vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" \
     xvfb xauth openbox xdotool xclip x11-utils clang libclang-rt-14-dev \
-    desktop-file-utils appstream dpkg-dev file clang-format
+    desktop-file-utils appstream dpkg-dev file clang-format clang-tidy
 
 echo "==> Checking the formatting against .clang-format"
 find app bench component fuzz tests window -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
@@ -17,6 +17,13 @@ find app bench component fuzz tests window -name '*.cpp' -o -name '*.h' | xargs 
 echo "==> Building in build/"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --parallel "$jobs"
+echo "==> Static analysis with clang-tidy (.clang-tidy)"
+if ! find app component window -name '*.cpp' |
+    xargs -P "$jobs" -n 4 clang-tidy -p build --quiet >build/clang-tidy.log 2>&1; then
+    grep -E -A4 '(warning|error):' build/clang-tidy.log
+    echo "==> clang-tidy found the problems above" >&2
+    exit 1
+fi
 echo "==> Running the tests"
 ctest --test-dir build --output-on-failure --parallel "$jobs"
 
