@@ -36,8 +36,7 @@ std::string ComponentSecurity::ClassName() const {
 }
 
 std::string ComponentSecurity::ClassVersion() const {
-    return std::to_string(version::kMajor) + "." + std::to_string(version::kMinor) + "." +
-           std::to_string(version::kRevision);
+    return version::Text();
 }
 
 std::string ComponentSecurity::ClassDescription() const {

@@ -14,10 +14,7 @@ void PreferFloatablePlatform() {
 
 void ApplyProgramSettings() {
     QGuiApplication::setApplicationName(QStringLiteral("Vellumark9"));
-    QGuiApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                               .arg(version::kMajor)
-                                               .arg(version::kMinor)
-                                               .arg(version::kRevision));
+    QGuiApplication::setApplicationVersion(QString::fromStdString(version::Text()));
     QGuiApplication::setOrganizationName(QStringLiteral("Vellum41"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vellum41.Vellumark9"));
 }
