@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Builds Vellumark9 and runs every test: the unit and window tests, the end-to-end test under its
-# own Xvfb, the component tests under AddressSanitizer and UndefinedBehaviorSanitizer, and the
-# fuzz harnesses over their corpus. Needs no display.
+# Builds Vellumark9 and runs every test: the unit and window tests, the end-to-end tests under
+# their own Xvfb (one reads the window through the accessibility bus, as a screen reader does),
+# the component tests under AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz
+# harnesses over their corpus. Needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 jobs=$(nproc)
 
 vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" \
-    xvfb xauth openbox xdotool xclip x11-utils clang libclang-rt-14-dev \
+    xvfb xauth openbox xdotool xclip x11-utils dbus at-spi2-core python3-pyatspi \
+    clang libclang-rt-14-dev \
     desktop-file-utils appstream dpkg-dev file clang-format clang-tidy
 
 echo "==> Checking the formatting against .clang-format"

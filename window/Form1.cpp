@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "FormAccessibility.h"
 #include "TitleAnimation.h"
 #include "Windows1252.h"
 #include "modMain.h"
@@ -38,6 +39,7 @@ constexpr Placement kCmdOnTop{2640, 120, 732, 312};
 constexpr int kTimerIntervalMs = 300;
 
 constexpr char kFormSource[] = "Vellum41.Form1";
+constexpr char kTitle[] = "Vellumark9";
 
 QString describeUnencodable(const UnencodableCharacter& unencodable) {
     const auto codePoint = unencodable.character.toUcs4().value(0);
@@ -56,23 +58,32 @@ QIcon programIcon() {
     return icon;
 }
 
+// The window's accessible interface must be a frame before any control exists: creating one can
+// already make Qt build the window's interface, and Qt keeps the first one it built.
+QWidget* noParentOnceExposedAsFrame() {
+    ExposeFormAsFrame();
+    return nullptr;
+}
+
 } // namespace
 
 Form1::Form1()
-    : Label1(new QLabel(QStringLiteral("Input:"), this))
+    : QWidget(noParentOnceExposedAsFrame())
+    , Label1(new QLabel(QStringLiteral("Input:"), this))
     , txtIn(new QLineEdit(this))
     , Label2(new QLabel(QStringLiteral("Output:"), this))
     , txtOut(new QLineEdit(this))
     , cmdEncrypt(new QPushButton(QStringLiteral("Encrypt"), this))
     , cmdDecrypt(new QPushButton(QStringLiteral("&Decrypt"), this))
     , cmdExit(new QPushButton(QStringLiteral("E&xit"), this))
-    , cmdOnTop(new QPushButton(QStringLiteral("Float"), this))
+    , cmdOnTop(NewToggleButton(QStringLiteral("Float"), this))
     , Timer1(new QTimer(this)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(programIcon());
     layOutControls();
+    describeForScreenReaders();
     connectHandlers();
     Timer1->start(kTimerIntervalMs);
     Form_Initialize();
@@ -113,11 +124,23 @@ void Form1::layOutControls() {
         move(display->availableGeometry().center() - rect().center());
 }
 
+// The window keeps one name while its title types itself out, so that a screen reader does not
+// read whatever frame of the animation is showing; each box is named by its label.
+void Form1::describeForScreenReaders() {
+    setAccessibleName(QString::fromLatin1(kTitle));
+    Label1->setBuddy(txtIn);
+    Label2->setBuddy(txtOut);
+    AnnounceFocusBeforeCaret(*txtIn);
+    AnnounceFocusBeforeCaret(*txtOut);
+}
+
 void Form1::connectHandlers() {
     connect(cmdEncrypt, &QPushButton::clicked, this, &Form1::cmdEncrypt_Click);
     connect(cmdDecrypt, &QPushButton::clicked, this, &Form1::cmdDecrypt_Click);
     connect(cmdExit, &QPushButton::clicked, this, &Form1::cmdExit_Click);
-    connect(cmdOnTop, &QPushButton::clicked, this, &Form1::cmdOnTop_Click);
+    // The toggle flips on a click, on the start-up press and on a screen reader's toggle action
+    // alike, and only the first two are clicks.
+    connect(cmdOnTop, &QPushButton::toggled, this, &Form1::cmdOnTop_Click);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     // Enter in the input box encrypts, as users of a one-line tool expect.
     connect(txtIn, &QLineEdit::returnPressed, cmdEncrypt, &QPushButton::click);
@@ -126,7 +149,7 @@ void Form1::connectHandlers() {
 void Form1::Form_Initialize() {
     objSecurity = std::make_unique<ComponentSecurity>();
     cmdOnTop->click();
-    setWindowTitle(QStringLiteral("Vellumark9"));
+    setWindowTitle(QString::fromLatin1(kTitle));
 }
 
 void Form1::Form_Terminate() {

@@ -52,6 +52,7 @@ private:
     void Timer1_Timer();
 
     void layOutControls();
+    void describeForScreenReaders();
     void connectHandlers();
     void runCipherCommand(const std::function<std::string(std::string&)>& cipher);
     void showError(const QString& source, const QString& description);

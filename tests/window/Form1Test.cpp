@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
@@ -35,6 +36,10 @@ ErrorBox errorBoxOf(const std::function<void()>& command) {
     });
     command();
     return seen;
+}
+
+QAccessibleInterface* accessible(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
 }
 
 QString decryptWith(Form1& form, const QString& cipherText) {
@@ -234,6 +239,57 @@ private slots:
         QVERIFY(native->flags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(form->windowHandle(), native);
         QCOMPARE(form->geometry(), geometry);
+    }
+
+    void aScreenReaderTellsTheControlsApart() {
+        QAccessibleInterface* const window = accessible(form.get());
+        QCOMPARE(window->role(), QAccessible::Window);
+        for (int tick = 0; tick < 3; ++tick) {
+            QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Vellumark9"));
+            form->FormCaption(); // the visible title types itself out; the name stays
+        }
+
+        const std::pair<QLineEdit*, QLabel*> boxes[] = {{form->txtIn, form->Label1},
+                                                        {form->txtOut, form->Label2}};
+        for (const auto& [box, label] : boxes) {
+            QCOMPARE(accessible(box)->text(QAccessible::Name), label->text());
+            const auto labelledBy = accessible(box)->relations(QAccessible::Label);
+            QCOMPARE(labelledBy.size(), 1);
+            QCOMPARE(labelledBy.first().first->object(), label);
+            const auto labelFor = accessible(label)->relations(QAccessible::Labelled);
+            QCOMPARE(labelFor.size(), 1);
+            QCOMPARE(labelFor.first().first->object(), box);
+        }
+
+        const std::pair<QPushButton*, QString> keys[] = {{form->cmdDecrypt, "Alt+D"},
+                                                         {form->cmdExit, "Alt+X"}};
+        for (const auto& [button, key] : keys) {
+            QAccessibleActionInterface* const actions = accessible(button)->actionInterface();
+            QCOMPARE(actions->keyBindingsForAction(actions->pressAction()), QStringList{key});
+        }
+        QCOMPARE(accessible(form->cmdEncrypt)->text(QAccessible::Name), QStringLiteral("Encrypt"));
+    }
+
+    void theFloatToggleReportsItsStateAndDrawsLikeAPlainButton() {
+        QAccessibleInterface* const toggle = accessible(form->cmdOnTop);
+        QVERIFY(toggle->state().checkable);
+        QVERIFY(toggle->state().checked);
+        QCOMPARE(toggle->text(QAccessible::Name), QStringLiteral("Sink"));
+        const QImage checked = form->cmdOnTop->grab().toImage();
+        {
+            const QSignalBlocker captionStays(form->cmdOnTop);
+            form->cmdOnTop->setChecked(false);
+            QCOMPARE(form->cmdOnTop->grab().toImage(), checked);
+            form->cmdOnTop->setChecked(true);
+        }
+
+        form->cmdOnTop->click();
+        QVERIFY(!toggle->state().checked);
+        QCOMPARE(toggle->text(QAccessible::Name), QStringLiteral("Float"));
+        toggle->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(toggle->state().checked);
+        QVERIFY(form->onTop());
+        QCOMPARE(form->cmdOnTop->text(), QStringLiteral("Sink"));
     }
 
     void dumpToClipboardReplacesTheClipboard() {

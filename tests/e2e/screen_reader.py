@@ -1,0 +1,132 @@
+"""Reads the running program through AT-SPI, as Orca would, and checks what a blind user meets.
+
+Usage: screen_reader.py PATH-TO-vellumark9 (on a session bus that has the accessibility bus).
+"""
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import Gio, GLib
+
+
+def fail(message):
+    sys.exit(f"FAIL: {message}")
+
+
+def pump(seconds, until=lambda: False):
+    """Delivers AT-SPI events for `seconds`, or until `until()` holds; returns whether it held."""
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        while context.iteration(False):
+            pass
+        if until():
+            return True
+        time.sleep(0.02)
+    return until()
+
+
+def announce_screen_reader():
+    """Sets what a screen reader sets on start, which makes Qt switch its accessibility on."""
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+    for _ in range(100):
+        try:
+            bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+                          GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled",
+                                                 GLib.Variant("b", True))),
+                          None, Gio.DBusCallFlags.NONE, 1000, None)
+            return
+        except GLib.Error:
+            time.sleep(0.1)
+    fail("the accessibility bus did not start")
+
+
+def descendants(accessible):
+    for child in accessible:
+        yield child
+        yield from descendants(child)
+
+
+def find(root, role, name=None):
+    for accessible in descendants(root):
+        if accessible.getRoleName() == role and name in (None, accessible.name):
+            return accessible
+    fail(f"no {role} named {name!r}")
+
+
+def labels_of(accessible):
+    return [relation.getTarget(i).name for relation in accessible.getRelationSet()
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+            for i in range(relation.getNTargets())]
+
+
+def key_bindings(button):
+    action = button.queryAction()
+    return [action.getKeyBinding(i) for i in range(action.nActions)]
+
+
+def program(events):
+    def application():
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "Vellumark9" and app.childCount:
+                return app
+        return None
+    if not pump(10, application):
+        fail("the program did not appear on the accessibility bus")
+    for kind in ("object:property-change:accessible-name", "object:state-changed:checked",
+                 "object:state-changed:focused", "object:text-caret-moved"):
+        pyatspi.Registry.registerEventListener(
+            lambda e: events.append((e.type, e.source.getRoleName(), e.source.name, e.detail1)),
+            kind)
+    pump(0.5)
+    return application()
+
+
+def main():
+    announce_screen_reader()
+    events = []
+    app = subprocess.Popen([sys.argv[1]], stderr=subprocess.DEVNULL)
+    try:
+        root = program(events)
+        frame = root[0]
+        if (frame.getRoleName(), frame.name) != ("frame", "Vellumark9"):
+            fail(f"the window reads as {frame.getRoleName()} {frame.name!r}")
+
+        for box, label in (("Input:", "Input:"), ("Output:", "Output:")):
+            if labels_of(find(frame, "text", box)) != [label]:
+                fail(f"the {box} box is not labelled by {label!r}")
+        for button, key in (("Decrypt", "Alt+D"), ("Exit", "Alt+X")):
+            if key not in key_bindings(find(frame, "push button", button)):
+                fail(f"{button} does not show {key}: {key_bindings(find(frame, 'push button', button))}")
+
+        toggle = find(frame, "check box", "Sink")
+        if not toggle.getState().contains(pyatspi.STATE_CHECKED):
+            fail("the floating window's toggle is not checked")
+        events.clear()
+        toggle.queryAction().doAction(0)
+        unchecked = ("object:state-changed:checked", "check box", 0)
+        if not pump(3, lambda: unchecked in [(e[0], e[1], e[3]) for e in events]):
+            fail(f"no announcement that the toggle was unchecked: {events}")
+        if toggle.name != "Float" or toggle.getState().contains(pyatspi.STATE_CHECKED):
+            fail(f"the sunk window's toggle reads {toggle.name!r}, still checked")
+
+        events.clear()
+        subprocess.run(["xdotool", "key", "--clearmodifiers", "Tab"], check=True)
+        pump(3, lambda: any(e[2] == "Output:" for e in events))
+        first = next((e for e in events if e[2] == "Output:"), None)
+        if first is None or first[0] != "object:state-changed:focused":
+            fail(f"Tab to the output box reported {first} before its focus")
+
+        events.clear()
+        pump(1.0)  # three ticks of the title animation
+        renamed = [e for e in events if e[0] == "object:property-change:accessible-name"]
+        if renamed or frame.name != "Vellumark9":
+            fail(f"the window's name changed with its title: {renamed}, now {frame.name!r}")
+    finally:
+        app.terminate()
+        app.wait(10)
+    print("screen reader: all checks passed")
+
+
+main()
