@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
+#include <limits>
 #include <stdexcept>
 
 // Resources compiled into a static library must be registered by hand, outside any namespace.
@@ -113,6 +114,9 @@ void Form1::layOutControls() {
 
     for (QPushButton* button : {cmdEncrypt, cmdDecrypt, cmdExit, cmdOnTop})
         button->setAutoDefault(false);
+    // The boxes have no length limit of their own: QLineEdit's default would cut a paste short.
+    for (QLineEdit* box : {txtIn, txtOut})
+        box->setMaxLength(std::numeric_limits<int>::max());
     setTabOrder(txtIn, txtOut);
     setTabOrder(txtOut, cmdEncrypt);
     setTabOrder(cmdEncrypt, cmdDecrypt);

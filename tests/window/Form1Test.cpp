@@ -194,6 +194,52 @@ private slots:
         QCOMPARE(decryptWith(*form, form->txtOut->text()), QStringLiteral("again"));
     }
 
+    // Nothing pasted is cut, and every command answers the text by its true length.
+    void aMillionCharactersAreKeptWholeAndAnswered() {
+        form->txtIn->setText(QStringLiteral("line"));
+        form->cmdEncrypt->click();
+        const QString cipherText = form->txtOut->text();
+        const QString million(1'000'000, QLatin1Char('a'));
+        struct Case {
+            QString input;
+            QPushButton* command;
+            QString errorBox; // empty when there is none
+            QString output;
+        };
+        const Case cases[] = {
+            {million, form->cmdEncrypt,
+             QStringLiteral("Vellum41.ComponentSecurity.Encrypt\r\nError encrypting data: the text "
+                            "has 1000000 characters; at most 109 can be encrypted."),
+             cipherText},
+            {million.chopped(1) + QStringLiteral("\u2713"), form->cmdEncrypt,
+             QStringLiteral("Vellum41.Form1\r\nCharacter 1000000 of the text, \"\u2713\" (U+2713), "
+                            "has no Windows-1252 code; only Windows-1252 text can be encrypted or "
+                            "decrypted."),
+             cipherText},
+            {cipherText + QString(1'000'000, QLatin1Char('S')), form->cmdDecrypt, QString(),
+             QStringLiteral("line")},
+            {cipherText + QString(40'000, QLatin1Char('S')) + QChar(0x7f), form->cmdDecrypt,
+             QStringLiteral(
+                 "Vellum41.ComponentSecurity.Decrypt\r\nError deciphering encrypted data."),
+             QStringLiteral("line")},
+        };
+        for (const Case& test : cases) {
+            QApplication::clipboard()->setText(test.input);
+            form->txtIn->clear();
+            form->txtIn->paste();
+            QCOMPARE(form->txtIn->text().size(), test.input.size());
+            QCOMPARE(errorBoxOf([&test] { test.command->click(); }).text, test.errorBox);
+            QCOMPARE(form->txtOut->text(), test.output);
+        }
+
+        form->txtIn->clear();
+        QTest::keyClicks(form->txtIn, QStringLiteral("short"));
+        form->cmdEncrypt->click();
+        QCOMPARE(decryptWith(*form, form->txtOut->text()), QStringLiteral("short"));
+        form->txtOut->setText(million);
+        QCOMPARE(form->txtOut->text(), million);
+    }
+
     void captionTypesItselfOut() {
         const QStringList expected = {
             QStringLiteral(" v4.0"),
