@@ -4,6 +4,8 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = vellum::AnswerCommandLine(argc, argv))
+        return *status;
     vellum::PreferFloatablePlatform();
     QApplication app(argc, argv);
     vellum::ApplyProgramSettings();

@@ -4,7 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 
-vellum_need "to build Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}"
+# qt6-wayland lets the window open in a Wayland session that has no XWayland.
+vellum_need "to build and run Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" qt6-wayland
 echo "==> Configuring and building in build/"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --parallel "$(nproc)" --target vellumark9

@@ -2,9 +2,91 @@
 
 #include "Version.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <cstdio>
 
 namespace vellum {
+
+namespace {
+
+constexpr char kProgram[] = "vellumark9";
+constexpr int kUsageError = 2;
+
+// What QGuiApplication and QApplication read from the command line themselves, so that a user can
+// still choose a platform or a style; the manual page lists them.
+void acceptQtOptions(QCommandLineParser& parser) {
+    const auto hidden = [&parser](QCommandLineOption option) {
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    const QString withValue = QStringLiteral(
+        "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon qwindowtitle "
+        "session display geometry title name icon visual style stylesheet qmljsdebugger");
+    for (const QString& name : withValue.split(u' '))
+        hidden(QCommandLineOption(name, QString(), QStringLiteral("value")));
+    for (const QString& name : QStringLiteral("reverse widgetcount nograb dograb sync").split(u' '))
+        hidden(QCommandLineOption(name));
+}
+
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+int refuse(const QString& why) {
+    print(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
+                      .arg(QString::fromLatin1(kProgram), why));
+    return kUsageError;
+}
+
+QString versionText() {
+    return QStringLiteral("Vellumark9 %1\n"
+                          "Copyright (c) 2026 Vellum41\n"
+                          "License MIT <https://opensource.org/licenses/MIT>.\n"
+                          "This is free software: you are free to change and redistribute it.\n"
+                          "There is NO WARRANTY, to the extent permitted by law.\n")
+        .arg(QString::fromStdString(version::Text()));
+}
+
+} // namespace
+
+std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
+    if (argc <= 1)
+        return std::nullopt;
+    const QCoreApplication noDisplayNeeded(argc, argv);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Scrambles a line of text and unscrambles it again, in a small window.\n"
+                       "It is a scrambler, not encryption: anyone who has this program can read "
+                       "every text it makes.\nQt's own options, such as -platform and -style, "
+                       "are accepted too; see vellumark9(1)."));
+    // Not addHelpOption(): its --help-all would list Qt's options only through process(), which
+    // would also turn an unknown option into exit status 1.
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+        QStringLiteral("Shows this help and exits."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the version and exits."));
+    parser.addOptions({help, version});
+    acceptQtOptions(parser);
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return refuse(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(QStringLiteral("unexpected argument '%1'; Vellumark9 takes none")
+                          .arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(help)) {
+        print(stdout, parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        print(stdout, versionText());
+        return 0;
+    }
+    return std::nullopt;
+}
 
 void PreferFloatablePlatform() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&

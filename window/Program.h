@@ -1,6 +1,15 @@
 #pragma once
 
+#include <optional>
+
 namespace vellum {
+
+// Before anything else, and without a display: answers --help and --version on standard output
+// and refuses unknown options and arguments on standard error. Qt's own options (-platform,
+// -style...) pass through to the QApplication. Returns the exit status when the program should
+// end here; nothing when it should go on and open its window, as it always does with no
+// arguments at all.
+std::optional<int> AnswerCommandLine(int argc, char* argv[]);
 
 // Before the QApplication exists: where both a Wayland and an X display are available and the
 // user has not chosen a platform, run on X11, since a Wayland client cannot float itself.
