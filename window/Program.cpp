@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
+#include <vector>
 
 namespace vellum {
 
@@ -23,7 +24,7 @@ void acceptQtOptions(QCommandLineParser& parser) {
     };
     const QString withValue = QStringLiteral(
         "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon qwindowtitle "
-        "session display geometry title name icon visual style stylesheet qmljsdebugger");
+        "session display geometry title name icon visual style stylesheet");
     for (const QString& name : withValue.split(u' '))
         hidden(QCommandLineOption(name, QString(), QStringLiteral("value")));
     for (const QString& name : QStringLiteral("reverse widgetcount nograb dograb sync").split(u' '))
@@ -40,6 +41,30 @@ int refuse(const QString& why) {
     return kUsageError;
 }
 
+struct ProgramOptions {
+    QCommandLineOption help;
+    QCommandLineOption version;
+};
+
+ProgramOptions addOptions(QCommandLineParser& parser) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Scrambles a line of text and unscrambles it again, in a small window.\n"
+                       "It is a scrambler, not encryption: anyone who has this program can read "
+                       "every text it makes.\nQt's own options, such as -platform and -style, "
+                       "are accepted too; see vellumark9(1)."));
+    // Not addHelpOption(): its --help-all would list Qt's options only through process(), which
+    // would also turn an unknown option into exit status 1.
+    ProgramOptions options{
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                           QStringLiteral("Shows this help and exits.")),
+        QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                           QStringLiteral("Shows the version and exits."))};
+    parser.addOptions({options.help, options.version});
+    acceptQtOptions(parser);
+    return options;
+}
+
 QString versionText() {
     return QStringLiteral("Vellumark9 %1\n"
                           "Copyright (c) 2026 Vellum41\n"
@@ -54,38 +79,28 @@ QString versionText() {
 std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
     if (argc <= 1)
         return std::nullopt;
-    const QCoreApplication noDisplayNeeded(argc, argv);
+    QStringList arguments;
+    for (int at = 0; at < argc; ++at)
+        arguments.append(QString::fromLocal8Bit(argv[at]));
+    // QCoreApplication takes -qmljsdebugger out of the argv it is given; the one QApplication will
+    // read later must stay whole.
+    std::vector<char*> argvCopy(argv, argv + argc + 1);
+    const QCoreApplication noDisplayNeeded(argc, argvCopy.data());
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Scrambles a line of text and unscrambles it again, in a small window.\n"
-                       "It is a scrambler, not encryption: anyone who has this program can read "
-                       "every text it makes.\nQt's own options, such as -platform and -style, "
-                       "are accepted too; see vellumark9(1)."));
-    // Not addHelpOption(): its --help-all would list Qt's options only through process(), which
-    // would also turn an unknown option into exit status 1.
-    const QCommandLineOption help(
-        {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-        QStringLiteral("Shows this help and exits."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the version and exits."));
-    parser.addOptions({help, version});
-    acceptQtOptions(parser);
+    const auto [help, version] = addOptions(parser);
 
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!parser.parse(arguments))
         return refuse(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
         return refuse(QStringLiteral("unexpected argument '%1'; Vellumark9 takes none")
                           .arg(parser.positionalArguments().constFirst()));
-    if (parser.isSet(help)) {
+    if (parser.isSet(help))
         print(stdout, parser.helpText());
-        return 0;
-    }
-    if (parser.isSet(version)) {
+    else if (parser.isSet(version))
         print(stdout, versionText());
-        return 0;
-    }
-    return std::nullopt;
+    else
+        return std::nullopt;
+    return 0;
 }
 
 void PreferFloatablePlatform() {
