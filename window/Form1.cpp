@@ -40,7 +40,6 @@ constexpr Placement kCmdOnTop{2640, 120, 732, 312};
 constexpr int kTimerIntervalMs = 300;
 
 constexpr char kFormSource[] = "Vellum41.Form1";
-constexpr char kTitle[] = "Vellumark9";
 
 QString describeUnencodable(const UnencodableCharacter& unencodable) {
     const auto codePoint = unencodable.character.toUcs4().value(0);
@@ -131,7 +130,7 @@ void Form1::layOutControls() {
 // The window keeps one name while its title types itself out, so that a screen reader does not
 // read whatever frame of the animation is showing; each box is named by its label.
 void Form1::describeForScreenReaders() {
-    setAccessibleName(QString::fromLatin1(kTitle));
+    setAccessibleName(QString::fromLatin1(kFormTitle));
     Label1->setBuddy(txtIn);
     Label2->setBuddy(txtOut);
     AnnounceFocusBeforeCaret(*txtIn);
@@ -153,7 +152,7 @@ void Form1::connectHandlers() {
 void Form1::Form_Initialize() {
     objSecurity = std::make_unique<ComponentSecurity>();
     cmdOnTop->click();
-    setWindowTitle(QString::fromLatin1(kTitle));
+    setWindowTitle(QString::fromLatin1(kFormTitle));
 }
 
 void Form1::Form_Terminate() {

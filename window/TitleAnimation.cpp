@@ -6,7 +6,6 @@ namespace vellum {
 
 namespace {
 
-constexpr char kTitle[] = "Vellumark9";
 constexpr char kSuffix[] = " v4.0";
 constexpr int kResetOffset = 10;
 constexpr int kCharacterShift = 60;
@@ -16,7 +15,7 @@ constexpr int kCharacterShift = 60;
 std::string NextTitleCaption(qint16& step) {
     using runtime::Int16;
     using runtime::Int32;
-    const std::string title = kTitle;
+    const std::string title = kFormTitle;
     const Int32 titleLength(title.size());
     Int16 current = step;
     if (Int32(current) == titleLength + kResetOffset)
