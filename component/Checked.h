@@ -9,6 +9,10 @@
 
 namespace vellum::runtime {
 
+// A signed integer type strictly narrower than T, which therefore widens into T exactly.
+template <typename U, typename T>
+concept NarrowerSignedIntegral = std::signed_integral<U> && sizeof(U) < sizeof(T);
+
 // A failure inside a cipher step: an overflow, a narrowing that does not fit, a code asked of a
 // missing character. The cipher operations turn it into their own error.
 class Fault : public std::runtime_error {
@@ -26,8 +30,8 @@ public:
         : m_value(fit(value)) {}
 
     // Widening from a narrower checked type is always exact.
-    template <std::signed_integral U>
-    requires(sizeof(U) < sizeof(T)) constexpr Checked(Checked<U> value)
+    template <NarrowerSignedIntegral<T> U>
+    constexpr Checked(Checked<U> value)
         : m_value(value.get()) {}
 
     constexpr T get() const { return m_value; }

@@ -10,7 +10,7 @@ jobs=$(nproc)
 
 vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" \
     xvfb xauth openbox xdotool xclip x11-utils dbus at-spi2-core python3-pyatspi \
-    clang libclang-rt-14-dev \
+    clang libclang-rt-dev \
     desktop-file-utils appstream dpkg-dev file lintian man-db clang-format clang-tidy
 
 echo "==> Checking the formatting against .clang-format"

@@ -5,6 +5,7 @@
 #include "Fakes.h"
 #include "KeyTables.h"
 
+#include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
 
