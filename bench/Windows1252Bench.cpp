@@ -5,6 +5,8 @@
 
 namespace {
 
+using namespace vellum::windows1252;
+
 // Every character of the code page in turn, the rarely used ones as often as ASCII.
 std::string codesOf(benchmark::State& state) {
     std::string codes(static_cast<std::size_t>(state.range(0)), '\0');
@@ -13,24 +15,32 @@ std::string codesOf(benchmark::State& state) {
     return codes;
 }
 
-void BM_FromWindows1252(benchmark::State& state) {
+template <auto convert> void BM_FromCodes(benchmark::State& state) {
     const std::string codes = codesOf(state);
     for (auto _ : state)
-        benchmark::DoNotOptimize(vellum::fromWindows1252(codes));
+        benchmark::DoNotOptimize(convert(codes));
 }
 
-// The window's worst case: the one character without a code comes last.
-template <bool checkMarkLast> void BM_ToWindows1252(benchmark::State& state) {
-    QString text = vellum::fromWindows1252(codesOf(state));
+// The worst case: the one character without a code comes last.
+template <bool checkMarkLast> void BM_FromUtf16(benchmark::State& state) {
+    std::u16string text = ToUtf16(codesOf(state));
     if (checkMarkLast)
-        text.back() = QChar(0x2713);
+        text.back() = u'\u2713';
     for (auto _ : state)
-        benchmark::DoNotOptimize(vellum::toWindows1252(text));
+        benchmark::DoNotOptimize(FromUtf16(text));
 }
 
-BENCHMARK(BM_FromWindows1252)->Name("FromWindows1252")->Arg(109)->Arg(1'000'000);
-BENCHMARK(BM_ToWindows1252<false>)->Name("ToWindows1252")->Arg(109)->Arg(1'000'000);
-BENCHMARK(BM_ToWindows1252<true>)->Name("ToWindows1252/CheckMarkLast")->Arg(109)->Arg(1'000'000);
+void BM_FromUtf8(benchmark::State& state) {
+    const std::string text = ToUtf8(codesOf(state));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FromUtf8(text));
+}
+
+BENCHMARK(BM_FromCodes<ToUtf16>)->Name("ToUtf16")->Arg(109)->Arg(1'000'000);
+BENCHMARK(BM_FromUtf16<false>)->Name("FromUtf16")->Arg(109)->Arg(1'000'000);
+BENCHMARK(BM_FromUtf16<true>)->Name("FromUtf16/CheckMarkLast")->Arg(109)->Arg(1'000'000);
+BENCHMARK(BM_FromCodes<ToUtf8>)->Name("ToUtf8")->Arg(109)->Arg(1'000'000);
+BENCHMARK(BM_FromUtf8)->Name("FromUtf8")->Arg(109)->Arg(1'000'000);
 
 } // namespace
 

@@ -14,13 +14,13 @@ vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" \
     desktop-file-utils appstream dpkg-dev file lintian man-db clang-format clang-tidy
 
 echo "==> Checking the formatting against .clang-format"
-find app bench component fuzz tests window -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
+find app bench component filter fuzz tests text window -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
 
 echo "==> Building in build/"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --parallel "$jobs"
 echo "==> Static analysis with clang-tidy (.clang-tidy)"
-if ! find app component window -name '*.cpp' |
+if ! find app component filter text window -name '*.cpp' |
     xargs -P "$jobs" -n 4 clang-tidy -p build --quiet >build/clang-tidy.log 2>&1; then
     grep -E -A4 '(warning|error):' build/clang-tidy.log
     echo "==> clang-tidy found the problems above" >&2
@@ -32,7 +32,8 @@ ctest --test-dir build --output-on-failure --parallel "$jobs"
 echo "==> Fuzzing each harness for 30 seconds (build-fuzz/)"
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLUM_FUZZ=ON \
     -DVELLUM_WINDOW=OFF -DVELLUM_BENCH=OFF -DVELLUM_UNIT_TESTS=OFF >/dev/null
-cmake --build build-fuzz --parallel "$jobs" --target fuzz_decrypt fuzz_decrypt_binary
+cmake --build build-fuzz --parallel "$jobs" --target fuzz_decrypt fuzz_decrypt_binary \
+    fuzz_line_filter
 for harness in fuzz/corpus/*/; do
     name=$(basename "$harness")
     found=$(mktemp -d)
@@ -47,8 +48,8 @@ for harness in fuzz/corpus/*/; do
     rm -rf "$found"
 done
 
-echo "==> Component tests under AddressSanitizer and UndefinedBehaviorSanitizer (build-sanitize/)"
+echo "==> Component, text and filter tests under AddressSanitizer and UndefinedBehaviorSanitizer (build-sanitize/)"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELLUM_SANITIZE=ON -DVELLUM_WINDOW=OFF \
     -DVELLUM_BENCH=OFF >/dev/null
 cmake --build build-sanitize --parallel "$jobs"
-ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs" -L component
+ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs" -L 'component|text|filter|fuzz'

@@ -41,12 +41,14 @@ constexpr int kTimerIntervalMs = 300;
 
 constexpr char kFormSource[] = "Vellum41.Form1";
 
-QString describeUnencodable(const UnencodableCharacter& unencodable) {
-    const auto codePoint = unencodable.character.toUcs4().value(0);
-    return QStringLiteral("Character %1 of the text, \"%2\" (U+%3), has no Windows-1252 code; "
-                          "only Windows-1252 text can be encrypted or decrypted.")
-        .arg(QString::number(unencodable.position), unencodable.character,
-             QString::number(codePoint, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+// The window's side of the Windows-1252 layer that the filters share.
+QString textOf(std::string_view codes) {
+    return QString::fromStdU16String(windows1252::ToUtf16(codes));
+}
+
+windows1252::Conversion codesOf(const QString& text) {
+    return windows1252::FromUtf16(
+        std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size())));
 }
 
 // One icon holding both sizes of the padlock, so that title bars and task bars each pick theirs.
@@ -170,15 +172,16 @@ void Form1::cmdDecrypt_Click() {
 // Reads the input, calls the cipher and writes the output; any failure leaves the output as it
 // was and shows the error instead.
 void Form1::runCipherCommand(const std::function<std::string(std::string&)>& cipher) {
-    Windows1252Text input = toWindows1252(txtIn->text());
-    if (input.unencodable) {
-        showError(QString::fromLatin1(kFormSource), describeUnencodable(*input.unencodable));
+    windows1252::Conversion input = codesOf(txtIn->text());
+    if (input.unconvertible) {
+        showError(QString::fromLatin1(kFormSource),
+                  QString::fromStdString(windows1252::Describe(*input.unconvertible)));
         return;
     }
     try {
-        txtOut->setText(fromWindows1252(cipher(input.codes)));
+        txtOut->setText(textOf(cipher(input.codes)));
     } catch (const ComponentError& error) {
-        showError(QString::fromStdString(error.Source()), fromWindows1252(error.Description()));
+        showError(QString::fromStdString(error.Source()), textOf(error.Description()));
     }
 }
 
@@ -218,7 +221,7 @@ void Form1::Timer1_Timer() {
 }
 
 void Form1::FormCaption() {
-    setWindowTitle(fromWindows1252(NextTitleCaption(iStep)));
+    setWindowTitle(textOf(NextTitleCaption(iStep)));
 }
 
 void Form1::DumpToClipboard(const QString& sValue) {

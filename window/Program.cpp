@@ -1,11 +1,13 @@
 #include "Program.h"
 
+#include "LineFilter.h"
 #include "Version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
+#include <unistd.h>
 #include <vector>
 
 namespace vellum {
@@ -44,12 +46,16 @@ int refuse(const QString& why) {
 struct ProgramOptions {
     QCommandLineOption help;
     QCommandLineOption version;
+    QCommandLineOption encrypt;
+    QCommandLineOption decrypt;
 };
 
 ProgramOptions addOptions(QCommandLineParser& parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("Scrambles a line of text and unscrambles it again, in a small window.\n"
+        QStringLiteral("Scrambles a line of text and unscrambles it again, in a small window, or\n"
+                       "line by line from standard input to standard output (UTF-8) with\n"
+                       "--encrypt or --decrypt.\n"
                        "It is a scrambler, not encryption: anyone who has this program can read "
                        "every text it makes.\nQt's own options, such as -platform and -style, "
                        "are accepted too; see vellumark9(1)."));
@@ -59,8 +65,14 @@ ProgramOptions addOptions(QCommandLineParser& parser) {
         QCommandLineOption({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
                            QStringLiteral("Shows this help and exits.")),
         QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
-                           QStringLiteral("Shows the version and exits."))};
-    parser.addOptions({options.help, options.version});
+                           QStringLiteral("Shows the version and exits.")),
+        QCommandLineOption(QStringLiteral("encrypt"),
+                           QStringLiteral("Scrambles each line of standard input into one line of "
+                                          "standard output; never onto a terminal.")),
+        QCommandLineOption(QStringLiteral("decrypt"),
+                           QStringLiteral("Unscrambles each line of standard input; on a terminal, "
+                                          "control characters show as ^N."))};
+    parser.addOptions({options.help, options.version, options.encrypt, options.decrypt});
     acceptQtOptions(parser);
     return options;
 }
@@ -87,7 +99,7 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
     std::vector<char*> argvCopy(argv, argv + argc + 1);
     const QCoreApplication noDisplayNeeded(argc, argvCopy.data());
     QCommandLineParser parser;
-    const auto [help, version] = addOptions(parser);
+    const auto [help, version, encrypt, decrypt] = addOptions(parser);
 
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
@@ -98,6 +110,12 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
         print(stdout, parser.helpText());
     else if (parser.isSet(version))
         print(stdout, versionText());
+    else if (parser.isSet(encrypt) && parser.isSet(decrypt))
+        return refuse(QStringLiteral("--encrypt and --decrypt cannot be used together"));
+    else if (parser.isSet(encrypt) || parser.isSet(decrypt))
+        return filter::Run(parser.isSet(encrypt) ? filter::Direction::Encrypt
+                                                 : filter::Direction::Decrypt,
+                           STDIN_FILENO, STDOUT_FILENO);
     else
         return std::nullopt;
     return 0;

@@ -4,8 +4,9 @@
 
 namespace vellum {
 
-// Before anything else, and without a display: answers --help and --version on standard output
-// and refuses unknown options and arguments on standard error. Qt's own options (-platform,
+// Before anything else, and without a display: answers --help and --version on standard output,
+// runs the --encrypt and --decrypt line filters, and refuses unknown options and arguments on
+// standard error. Qt's own options (-platform,
 // -style...) pass through to the QApplication. Returns the exit status when the program should
 // end here; nothing when it should go on and open its window, as it always does with no
 // arguments at all.

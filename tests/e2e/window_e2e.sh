@@ -31,6 +31,14 @@ keys shift+Tab ctrl+a ctrl+v alt+d    # paste into the input and decrypt
 keys Tab ctrl+a ctrl+c
 [ "$(clipboard)" = "$plain" ] || fail "decrypted '$(clipboard)', expected '$plain'"
 
+# The window and the line filters read each other's ciphertexts.
+[ "$(printf '%s\n' "$cipher" | "$app" --decrypt)" = "$plain" ] ||
+    fail "the filter did not decrypt the window's ciphertext"
+printf '%s' "$(printf '%s\n' "$plain" | "$app" --encrypt)" | xclip -selection clipboard
+keys shift+Tab ctrl+a ctrl+v alt+d
+keys Tab ctrl+a ctrl+c
+[ "$(clipboard)" = "$plain" ] || fail "the window decrypted the filter's ciphertext to '$(clipboard)'"
+
 geometry=$(xdotool getwindowgeometry "$window")
 keys Tab Tab Tab Tab space            # focus cmdOnTop, press it: Sink
 floats && fail "the window still floats after Sink"

@@ -16,6 +16,7 @@ check_tree() {
         { echo "FAIL: the desktop entry does not name the installed icon"; exit 1; }
     check_manual_page "$root/usr/share/man/man1/vellumark9.1.gz"
     check_command_line "$root/usr/bin/vellumark9"
+    check_filters "$root/usr/bin/vellumark9"
 }
 
 # check_manual_page PAGE: man renders it without a single warning.
@@ -40,4 +41,50 @@ check_command_line() {
     out=$("${no_display[@]}" "$program" --no-such-option 2>&1 >/dev/null) || status=$?
     [ "$status" -eq 2 ] && grep -q "Unknown option 'no-such-option'" <<<"$out" ||
         { echo "FAIL: an unknown option gave status $status and: $out"; exit 1; }
+}
+
+# check_filters PROGRAM: --encrypt and --decrypt through real pipes, without a display; their
+# refusals, each naming its line; and the two terminal cases on a pseudo-terminal (script(1)).
+check_filters() {
+    local program=$1 scratch out status
+    local -a no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+    scratch=$(mktemp -d)
+    # Every accepted code, in two lines of at most 109; CRLF; an empty line; no LF at the end.
+    LC_ALL=C awk 'BEGIN { for (c = 14; c <= 124; c++) printf "%c%s", c, (c == 69 ? "\r\n" : "");
+        printf "\r\n\nMeet me at nine" }' >"$scratch/in"
+    { head -c 56 "$scratch/in"; echo; tail -c +59 "$scratch/in" | head -c 55; printf '\n\nMeet me at nine\n'; } \
+        >"$scratch/lines"
+    "${no_display[@]}" "$program" --encrypt <"$scratch/in" >"$scratch/cipher"
+    [ "$(wc -l <"$scratch/cipher")" -eq 4 ] && [ -z "$(LC_ALL=C tr -d '\016-\177\n' <"$scratch/cipher")" ] ||
+        { echo "FAIL: --encrypt wrote other than 4 lines of codes 14 to 127"; exit 1; }
+    "${no_display[@]}" "$program" --decrypt <"$scratch/cipher" | cmp -s - "$scratch/lines" ||
+        { echo "FAIL: the lines did not come back through --decrypt"; exit 1; }
+    printf 'ok\nt\tab\nnever\n' >"$scratch/tab"
+    printf 'caf\351\n' >"$scratch/latin1"
+    { head -n 1 "$scratch/cipher"; echo x; } >"$scratch/damaged"
+    expect_refusal "$program --encrypt" tab 1 \
+        "line 2: Error encrypting data: the character at position 2 (code 9) cannot be encrypted"
+    expect_refusal "$program --encrypt" latin1 0 "line 1: Character 4 of the text is not valid UTF-8"
+    expect_refusal "$program --decrypt" damaged 1 "line 2: Error deciphering encrypted data."
+    status=0
+    "$program" --encrypt --decrypt </dev/null 2>/dev/null || status=$?
+    [ "$status" -eq 2 ] || { echo "FAIL: --encrypt --decrypt gave status $status"; exit 1; }
+    status=0
+    out=$(script -qec "$program --encrypt </dev/null" /dev/null) || status=$?
+    [ "$status" -eq 1 ] && grep -q 'not written to a terminal' <<<"$out" ||
+        { echo "FAIL: --encrypt onto a terminal gave status $status and: $out"; exit 1; }
+    printf '\016|x\037\n' | "$program" --encrypt >"$scratch/controls"
+    out=$(script -qec "$program --decrypt <'$scratch/controls'" /dev/null)
+    [ "$out" = $'^N|x^_\r' ] || { echo "FAIL: --decrypt onto a terminal showed: $(od -c <<<"$out")"; exit 1; }
+    rm -rf "$scratch"
+}
+
+# expect_refusal COMMAND INPUT LINES-BEFORE MESSAGE: COMMAND, fed the file INPUT in check_filters'
+# scratch folder, exits with status 1 and MESSAGE on standard error, having written exactly
+# LINES-BEFORE lines.
+expect_refusal() {
+    local status=0 written
+    written=$($1 <"$scratch/$2" 2>"$scratch/error" | wc -l) || status=$?
+    [ "$status" -eq 1 ] && [ "$written" -eq "$3" ] && grep -qF "vellumark9: $4" "$scratch/error" ||
+        { echo "FAIL: '$1' on $2 gave status $status, $written lines and: $(cat "$scratch/error")"; exit 1; }
 }

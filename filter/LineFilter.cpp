@@ -1,0 +1,146 @@
+#include "LineFilter.h"
+
+#include "Windows1252.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace vellum::filter {
+
+namespace {
+
+constexpr int kFailure = 1;
+
+// Caret notation, as cat -v shows controls: code 14 as ^N, 31 as ^_.
+std::string showingControls(const std::string& codes) {
+    std::string shown;
+    shown.reserve(codes.size());
+    for (const char code : codes) {
+        if (static_cast<unsigned char>(code) < 0x20) {
+            shown += '^';
+            shown += static_cast<char>(code + 0x40);
+        } else {
+            shown += code;
+        }
+    }
+    return shown;
+}
+
+void complain(const std::string& message) {
+    std::fprintf(stderr, "vellumark9: %s\n", message.c_str());
+}
+
+std::string systemError(const char* what, int error) {
+    return std::string(what) + ": " + std::strerror(error);
+}
+
+bool writeAll(int out, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t written = ::write(out, text.data(), text.size());
+        if (written < 0 && errno != EINTR)
+            return false;
+        if (written > 0)
+            text.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+ssize_t readSome(int in, std::array<char, 65536>& buffer) {
+    ssize_t got = 0;
+    do
+        got = ::read(in, buffer.data(), buffer.size());
+    while (got < 0 && errno == EINTR);
+    return got;
+}
+
+} // namespace
+
+LineFilter::LineFilter(Direction direction, bool showControls)
+    : m_direction(direction)
+    , m_showControls(showControls) {}
+
+bool LineFilter::Feed(std::string_view input) {
+    for (std::size_t end = input.find('\n'); end != std::string_view::npos;
+         end = input.find('\n')) {
+        std::string_view line = input.substr(0, end);
+        input.remove_prefix(end + 1);
+        if (!m_unfinished.empty())
+            line = m_unfinished.append(line);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        const bool filtered = filterLine(line);
+        m_unfinished.clear();
+        if (!filtered)
+            return false;
+    }
+    m_unfinished.append(input);
+    return true;
+}
+
+bool LineFilter::Finish() {
+    if (m_unfinished.empty())
+        return true;
+    const bool filtered = filterLine(m_unfinished);
+    m_unfinished.clear();
+    return filtered;
+}
+
+bool LineFilter::filterLine(std::string_view line) {
+    ++m_lineNumber;
+    windows1252::Conversion input = windows1252::FromUtf8(line);
+    if (input.unconvertible)
+        return refuse(windows1252::Describe(*input.unconvertible));
+    try {
+        const std::string result = m_direction == Direction::Encrypt
+                                       ? m_security.Encrypt(input.codes)
+                                       : m_security.Decrypt(input.codes);
+        windows1252::AppendUtf8(m_showControls ? showingControls(result) : result, m_output);
+        m_output += '\n';
+        return true;
+    } catch (const ComponentError& error) {
+        return refuse(windows1252::ToUtf8(error.Description()));
+    }
+}
+
+bool LineFilter::refuse(const std::string& description) {
+    m_failure = "line " + std::to_string(m_lineNumber) + ": " + description;
+    return false;
+}
+
+int Run(Direction direction, int in, int out) {
+    const bool toTerminal = ::isatty(out) == 1;
+    if (direction == Direction::Encrypt && toTerminal) {
+        complain("ciphertexts are not written to a terminal: their control characters would act "
+                 "there as keys.\nRedirect the output, for instance: vellumark9 --encrypt > "
+                 "note.txt");
+        return kFailure;
+    }
+    LineFilter filter(direction, toTerminal);
+    std::array<char, 65536> buffer{};
+    for (;;) {
+        const ssize_t got = readSome(in, buffer);
+        const int readError = errno;
+        const bool filtered = got > 0 ? filter.Feed({buffer.data(), static_cast<std::size_t>(got)})
+                                      : got == 0 && filter.Finish();
+        if (!writeAll(out, filter.output())) {
+            complain(systemError("cannot write the output", errno));
+            return kFailure;
+        }
+        filter.output().clear();
+        if (got < 0) {
+            complain(systemError("cannot read the input", readError));
+            return kFailure;
+        }
+        if (!filtered) {
+            complain(filter.failure());
+            return kFailure;
+        }
+        if (got == 0)
+            return 0;
+    }
+}
+
+} // namespace vellum::filter

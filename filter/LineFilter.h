@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ComponentSecurity.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vellum::filter {
+
+enum class Direction { Encrypt, Decrypt };
+
+// Turns a stream of lines into ciphertexts, or ciphertexts back into lines: one line out, ending
+// in LF, for each line in. A line ends at LF, and a CR just before the LF belongs to the line
+// ending; a last line without LF is a line too. Text is UTF-8 on both sides and goes through the
+// same Windows-1252 layer as the window, with the same refusals. Ciphertexts never hold LF or CR,
+// and Decrypt yields only codes 14 to 124, so no output line can break in two.
+class LineFilter {
+public:
+    // With `showControls`, the control characters of a decrypted line come out in caret notation
+    // (^N), for a terminal, which would otherwise take them as keys.
+    LineFilter(Direction direction, bool showControls);
+
+    // Filters every line that `input` completes into output(). False at the first line that
+    // cannot be filtered: failure() then says which and why, and output() holds the lines
+    // before it, whole.
+    bool Feed(std::string_view input);
+    // The end of the input: filters a last line that has no LF.
+    bool Finish();
+
+    // What the caller writes out, then clears.
+    std::string& output() { return m_output; }
+    const std::string& failure() const { return m_failure; }
+
+private:
+    bool filterLine(std::string_view line);
+    bool refuse(const std::string& description);
+
+    Direction m_direction;
+    bool m_showControls;
+    ComponentSecurity m_security;
+    std::string m_unfinished; // the start of a line that later input completes
+    std::size_t m_lineNumber = 0;
+    std::string m_output;
+    std::string m_failure;
+};
+
+// Filters file descriptor `in` into `out`, writing each time the input pauses, so that a line
+// typed at a terminal comes back at once. Refuses to write ciphertexts to a terminal. Reports
+// failures on standard error; returns the exit status: 0, or 1 for any failure.
+int Run(Direction direction, int in, int out);
+
+} // namespace vellum::filter
