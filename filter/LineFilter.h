@@ -3,12 +3,13 @@
 #include "ComponentSecurity.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace vellum::filter {
 
-enum class Direction { Encrypt, Decrypt };
+enum class Direction : std::uint8_t { Encrypt, Decrypt };
 
 // Turns a stream of lines into ciphertexts, or ciphertexts back into lines: one line out, ending
 // in LF, for each line in. A line ends at LF, and a CR just before the LF belongs to the line
