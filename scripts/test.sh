@@ -9,7 +9,7 @@ source scripts/deps.sh
 jobs=$(nproc)
 
 vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" \
-    xvfb xauth openbox xdotool xclip x11-utils dbus at-spi2-core python3-pyatspi \
+    xvfb xauth openbox xdotool xclip x11-utils dbus at-spi2-core python3-pyatspi orca \
     clang libclang-rt-dev \
     desktop-file-utils appstream dpkg-dev file lintian man-db clang-format clang-tidy
 

@@ -51,6 +51,16 @@ windows1252::Conversion codesOf(const QString& text) {
         std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size())));
 }
 
+// What a screen reader says after a command that worked. Orca does not speak a ciphertext's
+// control characters, so after Encrypt it tells how long the output is; after Decrypt, the line.
+QString encryptedMessage(const QString& output) {
+    return QStringLiteral("Encrypted: %1 characters in the output.").arg(output.size());
+}
+
+QString decryptedMessage(const QString& output) {
+    return QStringLiteral("Decrypted: %1").arg(output);
+}
+
 // One icon holding both sizes of the padlock, so that title bars and task bars each pick theirs.
 QIcon programIcon() {
     registerWindowResources();
@@ -60,17 +70,17 @@ QIcon programIcon() {
     return icon;
 }
 
-// The window's accessible interface must be a frame before any control exists: creating one can
-// already make Qt build the window's interface, and Qt keeps the first one it built.
-QWidget* noParentOnceExposedAsFrame() {
-    ExposeFormAsFrame();
+// The window's accessible interfaces must be in place before any control exists: creating one
+// can already make Qt build the window's interface, and Qt keeps the first one it built.
+QWidget* noParentOnceAccessibleInterfacesAreInstalled() {
+    InstallAccessibleInterfaces();
     return nullptr;
 }
 
 } // namespace
 
 Form1::Form1()
-    : QWidget(noParentOnceExposedAsFrame())
+    : QWidget(noParentOnceAccessibleInterfacesAreInstalled())
     , Label1(new QLabel(QStringLiteral("Input:"), this))
     , txtIn(new QLineEdit(this))
     , Label2(new QLabel(QStringLiteral("Output:"), this))
@@ -162,16 +172,19 @@ void Form1::Form_Terminate() {
 }
 
 void Form1::cmdEncrypt_Click() {
-    runCipherCommand([this](std::string& text) { return objSecurity->Encrypt(text); });
+    runCipherCommand([this](std::string& text) { return objSecurity->Encrypt(text); },
+                     encryptedMessage);
 }
 
 void Form1::cmdDecrypt_Click() {
-    runCipherCommand([this](std::string& text) { return objSecurity->Decrypt(text); });
+    runCipherCommand([this](std::string& text) { return objSecurity->Decrypt(text); },
+                     decryptedMessage);
 }
 
-// Reads the input, calls the cipher and writes the output; any failure leaves the output as it
-// was and shows the error instead.
-void Form1::runCipherCommand(const std::function<std::string(std::string&)>& cipher) {
+// Reads the input, calls the cipher, writes the output and tells screen readers what came of it;
+// any failure leaves the output as it was and shows the error instead.
+void Form1::runCipherCommand(const std::function<std::string(std::string&)>& cipher,
+                             QString (*announcement)(const QString& output)) {
     windows1252::Conversion input = codesOf(txtIn->text());
     if (input.unconvertible) {
         showError(QString::fromLatin1(kFormSource),
@@ -180,6 +193,7 @@ void Form1::runCipherCommand(const std::function<std::string(std::string&)>& cip
     }
     try {
         txtOut->setText(textOf(cipher(input.codes)));
+        AnnounceToScreenReaders(*this, announcement(txtOut->text()));
     } catch (const ComponentError& error) {
         showError(QString::fromStdString(error.Source()), textOf(error.Description()));
     }

@@ -54,7 +54,8 @@ private:
     void layOutControls();
     void describeForScreenReaders();
     void connectHandlers();
-    void runCipherCommand(const std::function<std::string(std::string&)>& cipher);
+    void runCipherCommand(const std::function<std::string(std::string&)>& cipher,
+                          QString (*announcement)(const QString& output));
     void showError(const QString& source, const QString& description);
     void placeInTopmostOrder(std::int32_t insertAfter);
 

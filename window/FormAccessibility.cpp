@@ -1,5 +1,6 @@
 #include "FormAccessibility.h"
 
+#include "BoxAccessible.h"
 #include "Form1.h"
 
 #include <QAccessible>
@@ -12,10 +13,39 @@ namespace vellum {
 
 namespace {
 
-QAccessibleInterface* frameForForm(const QString& className, QObject* object) {
-    if (className != QLatin1String(Form1::staticMetaObject.className()) || !object->isWidgetType())
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Qt 6.4 has no announcement event, but Orca speaks a notification as it appears. A message
+// therefore appears as one: a child of the window with no size, which nothing draws and which
+// takes no focus, shown anew for each message.
+constexpr char kAnnouncer[] = "vellumScreenReaderAnnouncer";
+
+QWidget* announcerOf(QWidget& window) {
+    if (auto* const announcer =
+            window.findChild<QWidget*>(QLatin1String(kAnnouncer), Qt::FindDirectChildrenOnly))
+        return announcer;
+    auto* const announcer = new QWidget(&window);
+    announcer->setObjectName(QLatin1String(kAnnouncer));
+    announcer->setFixedSize(0, 0);
+    return announcer;
+}
+#endif
+
+// Asked once, before the factory below is installed, so that it asks Qt's own interface.
+bool boxesNeedMending = false;
+
+QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
+    if (!object->isWidgetType())
         return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    auto* const widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String(Form1::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String(QLineEdit::staticMetaObject.className()) && boxesNeedMending)
+        return new BoxAccessible(static_cast<QLineEdit*>(widget));
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (widget->objectName() == QLatin1String(kAnnouncer))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+#endif
+    return nullptr;
 }
 
 class ToggleButton : public QPushButton {
@@ -67,8 +97,13 @@ protected:
 
 } // namespace
 
-void ExposeFormAsFrame() {
-    QAccessible::installFactory(frameForForm);
+void InstallAccessibleInterfaces() {
+    static bool installed = false;
+    if (installed)
+        return;
+    boxesNeedMending = BoxAccessible::QtReportsEmptyAttributeRuns();
+    QAccessible::installFactory(interfaceFor);
+    installed = true;
 }
 
 QPushButton* NewToggleButton(const QString& caption, QWidget* parent) {
@@ -78,5 +113,20 @@ QPushButton* NewToggleButton(const QString& caption, QWidget* parent) {
 void AnnounceFocusBeforeCaret(QLineEdit& box) {
     box.installEventFilter(new CaretQuietOnFocusIn(&box));
 }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+void AnnounceToScreenReaders(QWidget& window, const QString& message) {
+    QAccessibleAnnouncementEvent announcement(&window, message);
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&announcement);
+}
+#else
+void AnnounceToScreenReaders(QWidget& window, const QString& message) {
+    QWidget* const announcer = announcerOf(window);
+    announcer->hide();
+    announcer->setAccessibleName(message);
+    announcer->show();
+}
+#endif
 
 } // namespace vellum

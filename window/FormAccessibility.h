@@ -10,9 +10,10 @@ namespace vellum {
 
 // What a screen reader needs beyond what Qt's own controls tell it.
 
-// Makes Qt expose Form1 as a frame (a plain QWidget would be a "filler"). Call before anything
+// Makes Qt expose Form1 as a frame (a plain QWidget would be a "filler"), and line edits through
+// BoxAccessible wherever Qt's own interface reports empty attribute runs. Call before anything
 // asks for the window's accessible interface; calling it again changes nothing.
-void ExposeFormAsFrame();
+void InstallAccessibleInterfaces();
 
 // A push button that can be checked, so that a screen reader reports and announces its state,
 // but that always draws like a plain one: its caption already tells sighted users the state.
@@ -22,5 +23,9 @@ QPushButton* NewToggleButton(const QString& caption, QWidget* parent);
 // itself; Orca then moves to the box in silence. This keeps those reports back, so the box is
 // announced by its name when Tab reaches it.
 void AnnounceFocusBeforeCaret(QLineEdit& box);
+
+// Says `message` to screen readers, politely, once they have said what they are saying; the
+// focus stays where it is and nothing on screen changes.
+void AnnounceToScreenReaders(QWidget& window, const QString& message);
 
 } // namespace vellum

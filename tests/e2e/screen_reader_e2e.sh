@@ -5,14 +5,7 @@
 set -euo pipefail
 app=$1
 source "$(dirname "$0")/x_session.sh"
-
-dbus-daemon --session --nofork --print-address=3 3>"$scratch/bus" 2>"$scratch/dbus.log" &
-pids+=($!)
-until_true 10 test -s "$scratch/bus" || fail "the D-Bus session bus did not start"
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$scratch/bus")
-export DBUS_SESSION_BUS_ADDRESS
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$scratch/at-spi.log" 2>&1 &
-pids+=($!)
+source "$(dirname "$0")/a11y_session.sh"
 
 # Debian's own Python, which has the pyatspi bindings.
 /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$app"

@@ -312,6 +312,23 @@ private slots:
             const auto labelFor = accessible(label)->relations(QAccessible::Labelled);
             QCOMPARE(labelFor.size(), 1);
             QCOMPARE(labelFor.first().first->object(), box);
+
+            // The whole line, wherever a reader takes it from: one attribute run over all of it.
+            const QString line = QStringLiteral("Meet me at nine");
+            box->setText(line);
+            box->selectAll();
+            QCOMPARE(accessible(box)->text(QAccessible::Value), line);
+            QAccessibleTextInterface* const text = accessible(box)->textInterface();
+            QCOMPARE(text->text(0, text->characterCount()), line);
+            for (const int offset : {0, 14}) {
+                int start = -1, end = -1;
+                text->attributes(offset, &start, &end);
+                QCOMPARE(std::pair(start, end), std::pair(0, 15));
+                QCOMPARE(text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end), line);
+            }
+            int start = -1, end = -1;
+            text->selection(0, &start, &end);
+            QCOMPARE(std::pair(start, end), std::pair(0, 15));
         }
 
         const std::pair<QPushButton*, QString> keys[] = {{form->cmdDecrypt, "Alt+D"},

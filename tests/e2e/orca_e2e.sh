@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Hears the real program as a blind user does: Orca on a private desktop (Xvfb, openbox, a
+# session bus with the accessibility bus), driven from the keyboard. What Orca spoke is read
+# back from its debug log after it has ended (it writes the log in blocks), and each step's
+# speech is told apart by the log's timestamps.
+# Usage: orca_e2e.sh PATH-TO-vellumark9
+set -euo pipefail
+app=$1
+source "$(dirname "$0")/x_session.sh"
+source "$(dirname "$0")/a11y_session.sh"
+
+# A home of its own, so that no one's Orca settings take part.
+export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_DATA_HOME=$scratch/home/.data \
+    XDG_CACHE_HOME=$scratch/home/.cache XDG_RUNTIME_DIR=$scratch/run
+mkdir -p "$HOME" -m 700 "$XDG_RUNTIME_DIR"
+
+accessibility_on() {
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Get string:org.a11y.Status string:IsEnabled |
+        grep -q 'boolean true'
+}
+orca --debug-file="$scratch/orca.log" >"$scratch/orca.out" 2>&1 &
+orca_pid=$!
+pids+=("$orca_pid")
+until_true 30 accessibility_on || fail "Orca did not start"
+"$app" 2>"$scratch/app.log" &
+pids+=($!)
+until_true 10 xdotool search --onlyvisible --class Vellumark9 || fail "the window did not appear"
+sleep 3 # Orca presents the new window
+
+steps=()
+step() { steps+=("$(date +%H:%M:%S.%6N) $1"); }
+keys() { xdotool key --clearmodifiers --delay 80 "$@"; sleep 1.5; }
+clipboard() { xclip -o -selection clipboard; }
+# The focused box's text, through the clipboard: which box has the focus.
+focused_text() { keys ctrl+a ctrl+c; clipboard; }
+
+plain='Meet me at nine'
+xdotool type --delay 40 "$plain"
+sleep 1
+step input-focused
+keys Tab shift+Tab
+step encrypt
+keys Return
+step encrypt-again
+keys Return
+step unheard
+[ "$(focused_text)" = "$plain" ] || fail "Encrypt moved the focus out of the input"
+keys Tab
+cipher=$(focused_text)
+keys shift+Tab ctrl+a ctrl+v
+step decrypt
+keys alt+d
+step unheard
+[ "$(focused_text)" = "$cipher" ] || fail "Decrypt moved the focus out of the input"
+step output-focused
+keys Tab
+step end
+
+kill -TERM "$orca_pid"
+timeout 30 tail --pid="$orca_pid" -f /dev/null || fail "Orca did not end"
+
+# spoken STEP: every text Orca spoke from the start of STEP to the start of the next step.
+spoken() {
+    local from to
+    from=$(printf '%s\n' "${steps[@]}" | awk -v s="$1" '$2 == s { print $1; exit }')
+    to=$(printf '%s\n' "${steps[@]}" | awk -v s="$1" 'found { print $1; exit } $2 == s { found = 1 }')
+    awk -v from="$from" -v to="$to" '
+        $2 == "-" && $3 == "SPEECH" && $4 == "OUTPUT:" && $1 >= from && $1 < to {
+            sub(/^[0-9:.]+ - SPEECH OUTPUT: \047/, ""); sub(/\047 ?\{.*$/, ""); print
+        }' "$scratch/orca.log"
+}
+# heard STEP TEXT: Orca spoke TEXT, whole, in STEP.
+heard() {
+    spoken "$1" | grep -qF -- "$2" ||
+        fail "in step $1 Orca did not say '$2'; it said: $(spoken "$1" | paste -sd '|')"
+}
+
+announced="Encrypted: ${#cipher} characters in the output."
+heard input-focused "$plain selected."
+heard encrypt "$announced"
+heard encrypt-again "$announced"
+heard decrypt "Decrypted: $plain"
+heard output-focused "$plain selected."
+echo "orca: all checks passed"
