@@ -30,8 +30,19 @@ QWidget* announcerOf(QWidget& window) {
 }
 #endif
 
-// Asked once, before the factory below is installed, so that it asks Qt's own interface.
-bool boxesNeedMending = false;
+// Whether Qt's own box interface needs mending, asked of Qt the first time a box's interface is
+// wanted, so that only screen-reader users pay for asking; meanwhile the factory stands aside.
+bool askingQt = false;
+
+bool boxesNeedMending() {
+    static const bool needed = [] {
+        askingQt = true;
+        const bool faulty = BoxAccessible::QtReportsEmptyAttributeRuns();
+        askingQt = false;
+        return faulty;
+    }();
+    return needed;
+}
 
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
     if (!object->isWidgetType())
@@ -39,7 +50,8 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
     auto* const widget = static_cast<QWidget*>(object);
     if (className == QLatin1String(Form1::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::Window);
-    if (className == QLatin1String(QLineEdit::staticMetaObject.className()) && boxesNeedMending)
+    if (className == QLatin1String(QLineEdit::staticMetaObject.className()) && !askingQt &&
+        boxesNeedMending())
         return new BoxAccessible(static_cast<QLineEdit*>(widget));
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (widget->objectName() == QLatin1String(kAnnouncer))
@@ -98,12 +110,7 @@ protected:
 } // namespace
 
 void InstallAccessibleInterfaces() {
-    static bool installed = false;
-    if (installed)
-        return;
-    boxesNeedMending = BoxAccessible::QtReportsEmptyAttributeRuns();
     QAccessible::installFactory(interfaceFor);
-    installed = true;
 }
 
 QPushButton* NewToggleButton(const QString& caption, QWidget* parent) {
@@ -122,6 +129,8 @@ void AnnounceToScreenReaders(QWidget& window, const QString& message) {
 }
 #else
 void AnnounceToScreenReaders(QWidget& window, const QString& message) {
+    if (!QAccessible::isActive())
+        return; // no one to tell, so no announcer either
     QWidget* const announcer = announcerOf(window);
     announcer->hide();
     announcer->setAccessibleName(message);
