@@ -4,15 +4,12 @@
 
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <unistd.h>
 
 namespace vellum::filter {
 
 namespace {
-
-constexpr int kFailure = 1;
 
 // Caret notation, as cat -v shows controls: code 14 as ^N, 31 as ^_.
 std::string showingControls(const std::string& codes) {
@@ -27,10 +24,6 @@ std::string showingControls(const std::string& codes) {
         }
     }
     return shown;
-}
-
-void complain(const std::string& message) {
-    std::fprintf(stderr, "vellumark9: %s\n", message.c_str());
 }
 
 std::string systemError(const char* what, int error) {
@@ -110,14 +103,11 @@ bool LineFilter::refuse(const std::string& description) {
     return false;
 }
 
-int Run(Direction direction, int in, int out) {
+std::optional<std::string> Run(Direction direction, int in, int out) {
     const bool toTerminal = ::isatty(out) == 1;
-    if (direction == Direction::Encrypt && toTerminal) {
-        complain("ciphertexts are not written to a terminal: their control characters would act "
-                 "there as keys.\nRedirect the output, for instance: vellumark9 --encrypt > "
-                 "note.txt");
-        return kFailure;
-    }
+    if (direction == Direction::Encrypt && toTerminal)
+        return "ciphertexts are not written to a terminal: their control characters would act "
+               "there as keys.\nRedirect the output, for instance: vellumark9 --encrypt > note.txt";
     LineFilter filter(direction, toTerminal);
     std::array<char, 65536> buffer{};
     for (;;) {
@@ -125,21 +115,15 @@ int Run(Direction direction, int in, int out) {
         const int readError = errno;
         const bool filtered = got > 0 ? filter.Feed({buffer.data(), static_cast<std::size_t>(got)})
                                       : got == 0 && filter.Finish();
-        if (!writeAll(out, filter.output())) {
-            complain(systemError("cannot write the output", errno));
-            return kFailure;
-        }
+        if (!writeAll(out, filter.output()))
+            return systemError("cannot write the output", errno);
         filter.output().clear();
-        if (got < 0) {
-            complain(systemError("cannot read the input", readError));
-            return kFailure;
-        }
-        if (!filtered) {
-            complain(filter.failure());
-            return kFailure;
-        }
+        if (got < 0)
+            return systemError("cannot read the input", readError);
+        if (!filtered)
+            return filter.failure();
         if (got == 0)
-            return 0;
+            return std::nullopt;
     }
 }
 

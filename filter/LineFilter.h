@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,8 +48,8 @@ private:
 };
 
 // Filters file descriptor `in` into `out`, writing each time the input pauses, so that a line
-// typed at a terminal comes back at once. Refuses to write ciphertexts to a terminal. Reports
-// failures on standard error; returns the exit status: 0, or 1 for any failure.
-int Run(Direction direction, int in, int out);
+// typed at a terminal comes back at once. Refuses to write ciphertexts to a terminal. Returns
+// what stopped it, in the user's words, or nothing once every line is filtered.
+std::optional<std::string> Run(Direction direction, int in, int out);
 
 } // namespace vellum::filter

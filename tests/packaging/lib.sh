@@ -39,7 +39,7 @@ check_command_line() {
         grep -q 'not encryption' <<<"$out" || { echo "FAIL: --help printed: $out"; exit 1; }
     status=0
     out=$("${no_display[@]}" "$program" --no-such-option 2>&1 >/dev/null) || status=$?
-    [ "$status" -eq 2 ] && grep -q "Unknown option 'no-such-option'" <<<"$out" ||
+    [ "$status" -eq 2 ] && grep -q "unrecognized option '--no-such-option'" <<<"$out" ||
         { echo "FAIL: an unknown option gave status $status and: $out"; exit 1; }
 }
 

@@ -1,10 +1,10 @@
-#include "Program.h"
+#include "Startup.h"
 
 #include <QTest>
 
 // Where a Wayland client could not float itself, the program asks for X11, unless the user
 // chose a platform.
-class ProgramTest : public QObject {
+class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -35,5 +35,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(ProgramTest)
-#include "ProgramTest.moc"
+QTEST_APPLESS_MAIN(StartupTest)
+#include "StartupTest.moc"

@@ -1,0 +1,300 @@
+#include "CommandLine.h"
+
+#include "LineFilter.h"
+#include "Version.h"
+
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <getopt.h>
+#include <string_view>
+#include <unistd.h>
+
+namespace vellum::app {
+
+namespace {
+
+constexpr char kProgram[] = "vellumark9";
+constexpr int kFailure = 1;
+constexpr int kUsageError = 2;
+// What the shell and env(1) return for a program they could not start.
+constexpr int kCannotStart = 126;
+constexpr int kNotFound = 127;
+
+// The window program, relative to this program's folder; the build tree lays the two out as an
+// installation does, so this holds in both.
+constexpr std::string_view kWindowProgram = VELLUM_WINDOW_PROGRAM;
+
+enum OptionId : int { kHelp = 'h', kVersion = 'v', kEncrypt = 256, kDecrypt, kFirstQtOption };
+
+// The program's own options, in the order --help lists them.
+struct OwnOption {
+    option parsed;
+    const char* shown;
+    const char* help; // a line break goes on in the column of the first line
+};
+constexpr OwnOption kOwnOptions[] = {
+    {{"help", no_argument, nullptr, kHelp}, "-h, --help", "Shows this help and exits."},
+    {{"version", no_argument, nullptr, kVersion}, "-v, --version", "Shows the version and exits."},
+    {{"encrypt", no_argument, nullptr, kEncrypt},
+     "--encrypt",
+     "Scrambles each line of standard input into one line of\nstandard output; never onto a "
+     "terminal."},
+    {{"decrypt", no_argument, nullptr, kDecrypt},
+     "--decrypt",
+     "Unscrambles each line of standard input into one line of\nstandard output; on a terminal, "
+     "control characters show as ^N."}};
+constexpr char kShortOptions[] = "hv";
+
+// What QGuiApplication and QApplication read from the command line themselves, so that a user can
+// still choose a platform or a style; the manual page lists them.
+struct QtOption {
+    const char* name;
+    int argument;
+};
+constexpr QtOption kQtOptions[] = {{"platform", required_argument},
+                                   {"platformpluginpath", required_argument},
+                                   {"platformtheme", required_argument},
+                                   {"plugin", required_argument},
+                                   {"qwindowgeometry", required_argument},
+                                   {"qwindowicon", required_argument},
+                                   {"qwindowtitle", required_argument},
+                                   {"session", required_argument},
+                                   {"display", required_argument},
+                                   {"geometry", required_argument},
+                                   {"title", required_argument},
+                                   {"name", required_argument},
+                                   {"icon", required_argument},
+                                   {"visual", required_argument},
+                                   {"style", required_argument},
+                                   {"stylesheet", required_argument},
+                                   {"reverse", no_argument},
+                                   {"widgetcount", no_argument},
+                                   {"nograb", no_argument},
+                                   {"dograb", no_argument},
+                                   {"sync", no_argument}};
+
+std::vector<option> allOptions() {
+    std::vector<option> options;
+    for (const OwnOption& own : kOwnOptions)
+        options.push_back(own.parsed);
+    for (int at = 0; const QtOption& qt : kQtOptions)
+        options.push_back({qt.name, qt.argument, nullptr, kFirstQtOption + at++});
+    options.push_back({});
+    return options;
+}
+
+// Every message of the program's own goes through here.
+void complain(std::string_view message) {
+    std::fprintf(stderr, "%s: %.*s\n", kProgram, static_cast<int>(message.size()), message.data());
+}
+
+std::string systemError(std::string_view what, int error) {
+    return std::string(what) + ": " + std::strerror(error);
+}
+
+std::nullopt_t usageError(std::string_view why) {
+    if (!why.empty())
+        complain(why);
+    std::fprintf(stderr, "Try '%s --help' for more information.\n", kProgram);
+    return std::nullopt;
+}
+
+std::string helpText() {
+    constexpr std::size_t kHelpColumn = 17;
+    std::string text = "Usage: vellumark9 [options]\n"
+                       "Scrambles a line of text and unscrambles it again, in a small window, or\n"
+                       "line by line from standard input to standard output (UTF-8) with\n"
+                       "--encrypt or --decrypt.\n"
+                       "It is a scrambler, not encryption: anyone who has this program can read\n"
+                       "every text it makes.\n\nOptions:\n";
+    for (const OwnOption& own : kOwnOptions) {
+        std::string line = std::string("  ") + own.shown;
+        line.resize(kHelpColumn, ' ');
+        for (const char character : std::string_view(own.help))
+            line += character == '\n' ? '\n' + std::string(kHelpColumn, ' ')
+                                      : std::string(1, character);
+        text += line + '\n';
+    }
+    return text + "\nQt's own options, such as -platform and -style, reach the window; see\n"
+                  "vellumark9(1).\n";
+}
+
+std::string versionText() {
+    return "Vellumark9 " + version::Text() +
+           "\nCopyright (c) 2026 Vellum41\n"
+           "License MIT <https://opensource.org/licenses/MIT>.\n"
+           "This is free software: you are free to change and redistribute it.\n"
+           "There is NO WARRANTY, to the extent permitted by law.\n";
+}
+
+bool isClosed(int descriptor) {
+    return ::fcntl(descriptor, F_GETFD) == -1 && errno == EBADF;
+}
+
+int print(const std::string& text) {
+    if (std::fputs(text.c_str(), stdout) == EOF || std::fflush(stdout) != 0) {
+        complain(systemError("cannot write the output", errno));
+        return kFailure;
+    }
+    return 0;
+}
+
+int runFilter(filter::Direction direction) {
+    if (const std::optional<std::string> failure =
+            filter::Run(direction, STDIN_FILENO, STDOUT_FILENO)) {
+        complain(*failure);
+        return kFailure;
+    }
+    return 0;
+}
+
+// The folder of the running program, from the kernel, so that it holds however it was started.
+std::optional<std::string> ownFolder() {
+    std::array<char, PATH_MAX> path{};
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (length <= 0 || static_cast<std::size_t>(length) == path.size())
+        return std::nullopt;
+    std::string folder(path.data(), static_cast<std::size_t>(length));
+    return folder.substr(0, folder.rfind('/'));
+}
+
+std::optional<std::string> windowProgram() {
+    std::optional<std::string> folder = ownFolder();
+    if (!folder)
+        return std::nullopt;
+    std::string_view relative = kWindowProgram;
+    for (; relative.starts_with("../"); relative.remove_prefix(3))
+        folder->erase(folder->rfind('/'));
+    return *folder + '/' + std::string(relative);
+}
+
+// Qt opens files and sockets of its own; one that took the number of a closed standard
+// descriptor would receive what is meant for the terminal.
+void openClosedStandardDescriptors() {
+    for (const int descriptor : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+        if (isClosed(descriptor))
+            ::open("/dev/null", O_RDWR);
+}
+
+int startWindow(const char* invokedAs, const std::vector<std::string>& qtArguments) {
+    const std::optional<std::string> program = windowProgram();
+    if (!program) {
+        complain(systemError("cannot find the window program: /proc/self/exe", errno));
+        return kNotFound;
+    }
+    // Qt takes the window's class from the name the program was started as.
+    std::vector<char*> arguments{const_cast<char*>(invokedAs)};
+    for (const std::string& argument : qtArguments)
+        arguments.push_back(const_cast<char*>(argument.c_str()));
+    arguments.push_back(nullptr);
+    openClosedStandardDescriptors();
+    ::execv(program->c_str(), arguments.data());
+    const int error = errno;
+    complain(systemError("cannot start the window: " + *program, error));
+    return error == ENOENT ? kNotFound : kCannotStart;
+}
+
+struct Asked {
+    bool help = false;
+    bool version = false;
+    bool encrypt = false;
+    bool decrypt = false;
+
+    Action action() const {
+        if (help)
+            return Action::Help;
+        if (version)
+            return Action::Version;
+        if (encrypt)
+            return Action::Encrypt;
+        return decrypt ? Action::Decrypt : Action::Window;
+    }
+};
+
+void addQtOption(Request& request, int id, const char* value) {
+    const QtOption& qt = kQtOptions[id - kFirstQtOption];
+    request.windowArguments.push_back(std::string("-") + qt.name);
+    if (qt.argument == required_argument)
+        request.windowArguments.emplace_back(value);
+}
+
+} // namespace
+
+std::optional<Request> Parse(int argc, char* argv[]) {
+    if (argc < 1)
+        return Request{};
+    const std::vector<option> options = allOptions();
+    // getopt names the program by argv[0] in its messages; the program's own say "vellumark9".
+    std::vector<char*> arguments(argv, argv + argc + 1);
+    std::string name = kProgram;
+    arguments[0] = name.data();
+    optind = 0; // a fresh parse, also when called again
+    opterr = 1;
+    Request request;
+    Asked asked;
+    for (int id = 0; (id = getopt_long_only(argc, arguments.data(), kShortOptions, options.data(),
+                                            nullptr)) != -1;) {
+        switch (id) {
+        case kHelp:
+            asked.help = true;
+            break;
+        case kVersion:
+            asked.version = true;
+            break;
+        case kEncrypt:
+            asked.encrypt = true;
+            break;
+        case kDecrypt:
+            asked.decrypt = true;
+            break;
+        case '?':
+            return usageError({}); // getopt has said what is wrong
+        default:
+            addQtOption(request, id, optarg);
+        }
+    }
+    if (optind < argc)
+        return usageError(std::string("unexpected argument '") + arguments[optind] +
+                          "'; Vellumark9 takes none");
+    if (asked.encrypt && asked.decrypt && asked.action() == Action::Encrypt)
+        return usageError("--encrypt and --decrypt cannot be used together");
+    request.action = asked.action();
+    return request;
+}
+
+int Run(int argc, char* argv[]) {
+    // Before anything opens a file that could take their numbers.
+    const bool inputClosed = isClosed(STDIN_FILENO);
+    const bool outputClosed = isClosed(STDOUT_FILENO);
+    const std::optional<Request> request = Parse(argc, argv);
+    if (!request)
+        return kUsageError;
+    const bool filtering = request->action == Action::Encrypt || request->action == Action::Decrypt;
+    if (request->action != Action::Window && outputClosed) {
+        complain("standard output is closed; there is nowhere to write to");
+        return kUsageError;
+    }
+    if (filtering && inputClosed) {
+        complain("standard input is closed; there is nothing to read");
+        return kUsageError;
+    }
+    switch (request->action) {
+    case Action::Help:
+        return print(helpText());
+    case Action::Version:
+        return print(versionText());
+    case Action::Encrypt:
+        return runFilter(filter::Direction::Encrypt);
+    case Action::Decrypt:
+        return runFilter(filter::Direction::Decrypt);
+    case Action::Window:
+        break;
+    }
+    return startWindow(argc > 0 ? argv[0] : kProgram, request->windowArguments);
+}
+
+} // namespace vellum::app

@@ -1,0 +1,43 @@
+#include "Startup.h"
+
+#include "Version.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace vellum {
+
+namespace {
+
+QtMessageHandler qtsOwnHandler = nullptr;
+
+void endOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        qtsOwnHandler(type, context, message);
+        return;
+    }
+    std::fprintf(stderr, "vellumark9: the window cannot start: %s\n", qPrintable(message));
+    std::_Exit(1);
+}
+
+} // namespace
+
+void PreferFloatablePlatform() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+void EndCleanlyOnFatalErrors() {
+    qtsOwnHandler = qInstallMessageHandler(endOnFatal);
+}
+
+void ApplyProgramSettings() {
+    QGuiApplication::setApplicationName(QStringLiteral("Vellumark9"));
+    QGuiApplication::setApplicationVersion(QString::fromStdString(version::Text()));
+    QGuiApplication::setOrganizationName(QStringLiteral("Vellum41"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vellum41.Vellumark9"));
+}
+
+} // namespace vellum
