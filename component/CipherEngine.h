@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
 #include <string>
 
 // The ciphertext layout both ciphers share: a key character drawn at random, a length character,
@@ -47,12 +49,46 @@ using runtime::toInt16;
 
 inline constexpr int kShortestCipherText = 30;
 
-// The table character a cipher character is shifted by; `term` is the key position plus the
-// character's position in the ciphertext.
+// The table characters the cipher characters are shifted by, one after another: first the one for
+// `firstTerm` (the key position plus the character's place in the ciphertext), then for each
+// next term. The index (term × key position) mod table length grows by the key position from one
+// term to the next, so each step is an add and a compare instead of a product and a division.
+template <const Format& format> class Shifts {
+public:
+    // The table must have the format's length, and 0 <= keyPosition < that length; both are
+    // checked before any character is encoded.
+    Shifts(const std::string& table, Int32 firstTerm, Int32 keyPosition)
+        : m_table(table.data())
+        , m_step(keyPosition.get())
+        , m_index(((firstTerm * keyPosition) % Int32(format.tableLength)).get()) {
+        if (m_step < 0 || m_step >= format.tableLength || m_index < 0)
+            throw runtime::Fault("key position outside the key table");
+    }
+
+    int next() {
+        const int shift = static_cast<unsigned char>(m_table[m_index]);
+        m_index += m_step;
+        if (m_index >= format.tableLength)
+            m_index -= format.tableLength;
+        return shift;
+    }
+
+private:
+    const char* m_table;
+    int m_step;
+    int m_index;
+};
+
+// The cipher character of every sum of a shift and a code (each 0 to 255), worked out once.
 template <const Format& format>
-Int16 shiftFor(const std::string& table, Int32 term, Int32 keyPosition) {
-    return codeAt(table, (term * keyPosition) % Int32(format.tableLength) + 1);
-}
+inline constexpr std::array<char, 511> kEncodedSums = [] {
+    static_assert(format.modulus - 1 + format.offset <= 255, "every cipher character has a code");
+    std::array<char, 511> encoded{};
+    for (int sum = 0; sum < 511; ++sum)
+        encoded[static_cast<std::size_t>(sum)] =
+            static_cast<char>(sum % format.modulus + format.offset);
+    return encoded;
+}();
 
 // Adds the modulus while the code is below the lowest decoded one. A remainder is above minus
 // one modulus, so two passes always suffice; conditional adds, unlike a loop, cost no
@@ -91,13 +127,18 @@ std::string assemble(const std::string& plainText, const std::string& table,
         characterOf((Int32(codeAt(table, key + 1)) + length) % format.modulus + format.offset);
     appendFillers(output, padCount, format.padFiller, random);
 
-    const Int16 prefixLength = Int16(output.size());
-    const Int16 count = toInt16(length);
-    for (Int16 i = 1; i <= count; i = i + 1) {
-        const Int16 shift = shiftFor<format>(table, Int32(i) + key + Int32(prefixLength), key);
-        output += characterOf((shift + codeAt(plainText, i)) % Int16(format.modulus) +
-                              Int16(format.offset));
-    }
+    // The plaintext's characters are counted in 16 bits, and the count cannot pass its last value.
+    if (toInt16(length) == Int16(std::numeric_limits<std::int16_t>::max()))
+        throw runtime::Fault("integer overflow in addition");
+    Shifts<format> shifts(table, Int32(1) + key + Int32(Int16(output.size())), key);
+    const std::size_t start = output.size();
+    output.resize(start + plainText.size());
+    // Through a pointer: a store through the string itself could change its own buffer pointer,
+    // as far as the compiler knows, which it would then reload for every character.
+    char* const encoded = output.data() + start;
+    for (std::size_t at = 0; at < plainText.size(); ++at)
+        encoded[at] = kEncodedSums<format>[static_cast<std::size_t>(shifts.next()) +
+                                           static_cast<unsigned char>(plainText[at])];
 
     if (format.trailingFiller == 0)
         random.Reseed(clock.Now().Serial());
@@ -132,11 +173,18 @@ std::string decode(std::string& cipherText, const std::string& table) {
     static_assert(format.modulus - 1 - format.offset < 256, "a decoded length fits the buffer");
     std::array<char, 256> decoded;
     std::size_t decodedLength = 0;
+    const Int16 first = padCount + Int16(3);
     const Int16 last = padCount + Int16(2) + length;
-    for (Int16 i = padCount + Int16(3); i <= last; i = i + 1) {
-        const Int16 shift = shiftFor<format>(table, Int32(i) + key, key);
-        decoded[decodedLength++] = characterOf(
-            wrapUp<format>((codeAt(cipherText, i) - shift) % modulus - Int16(format.offset)));
+    if (first <= last) {
+        if (static_cast<std::size_t>(last.get()) > cipherText.size())
+            throw runtime::Fault("no character at that position");
+        Shifts<format> shifts(table, Int32(first) + key, key);
+        for (std::size_t at = static_cast<std::size_t>(first.get()) - 1;
+             at < static_cast<std::size_t>(last.get()); ++at) {
+            const int code = static_cast<unsigned char>(cipherText[at]);
+            decoded[decodedLength++] = characterOf(
+                wrapUp<format>(Int16((code - shifts.next()) % format.modulus - format.offset)));
+        }
     }
     return std::string(decoded.data(), decodedLength);
 }

@@ -89,8 +89,10 @@ std::string ComponentSecurity::BinaryKeyTable() const {
     return keys::BuildBinaryKeyTable();
 }
 
-std::string ComponentSecurity::TextKeyTable() const {
-    return keys::BuildTextKeyTable();
+// Built once: the table never changes, and building it for every call cost each an allocation.
+const std::string& ComponentSecurity::TextKeyTable() const {
+    static const std::string table = keys::BuildTextKeyTable();
+    return table;
 }
 
 } // namespace vellum

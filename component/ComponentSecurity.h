@@ -51,7 +51,7 @@ public:
     std::string BinaryKeyTable() const;
 
 private:
-    std::string TextKeyTable() const;
+    const std::string& TextKeyTable() const;
 };
 
 } // namespace vellum

@@ -25,6 +25,11 @@ void substitute(std::string& text, char from, char to) {
 }
 
 Int32 roundToInt32(float value) {
+    // Below 2^23, adding and taking away 2^23 rounds ties to even exactly, without a library call;
+    // every draw the ciphers scale lands here.
+    constexpr float kTwoTo23 = 0x1p23f;
+    if (value >= 0.0f && value < kTwoTo23)
+        return static_cast<std::int32_t>((value + kTwoTo23) - kTwoTo23);
     if (!std::isfinite(value))
         throw Fault("invalid floating-point value");
     const float rounded = std::nearbyint(value); // the default mode rounds ties to even

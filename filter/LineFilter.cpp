@@ -83,13 +83,11 @@ bool LineFilter::Finish() {
 
 bool LineFilter::filterLine(std::string_view line) {
     ++m_lineNumber;
-    windows1252::Conversion input = windows1252::FromUtf8(line);
-    if (input.unconvertible)
-        return refuse(windows1252::Describe(*input.unconvertible));
+    if (const auto unconvertible = windows1252::FromUtf8(line, m_codes))
+        return refuse(windows1252::Describe(*unconvertible));
     try {
-        const std::string result = m_direction == Direction::Encrypt
-                                       ? m_security.Encrypt(input.codes)
-                                       : m_security.Decrypt(input.codes);
+        const std::string result = m_direction == Direction::Encrypt ? m_security.Encrypt(m_codes)
+                                                                     : m_security.Decrypt(m_codes);
         windows1252::AppendUtf8(m_showControls ? showingControls(result) : result, m_output);
         m_output += '\n';
         return true;

@@ -42,6 +42,7 @@ private:
     bool m_showControls;
     ComponentSecurity m_security;
     std::string m_unfinished; // the start of a line that later input completes
+    std::string m_codes;      // the line being filtered, in the ciphers' codes
     std::size_t m_lineNumber = 0;
     std::string m_output;
     std::string m_failure;

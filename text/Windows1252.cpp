@@ -171,11 +171,14 @@ Conversion FromUtf16(std::u16string_view text) {
 }
 
 Conversion FromUtf8(std::string_view text) {
+    Conversion conversion;
+    conversion.unconvertible = FromUtf8(text, conversion.codes);
+    return conversion;
+}
+
+std::optional<Unconvertible> FromUtf8(std::string_view text, std::string& codes) {
     std::size_t at = asciiPrefix(text);
-    std::string codes(text.substr(0, at));
-    if (at == text.size())
-        return {std::move(codes), std::nullopt};
-    codes.reserve(text.size());
+    codes.assign(text.substr(0, at));
     while (at < text.size()) {
         if (static_cast<unsigned char>(text[at]) < 0x80) {
             codes += text[at++];
@@ -186,12 +189,14 @@ Conversion FromUtf8(std::string_view text) {
         if (!code) {
             const std::optional<char32_t> character =
                 decoded ? std::optional(decoded->character) : std::nullopt;
-            return {std::string(), Unconvertible{character, codes.size() + 1}};
+            const Unconvertible unconvertible{character, codes.size() + 1};
+            codes.clear();
+            return unconvertible;
         }
         codes += *code;
         at += decoded->length;
     }
-    return {std::move(codes), std::nullopt};
+    return std::nullopt;
 }
 
 } // namespace vellum::windows1252

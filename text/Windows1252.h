@@ -32,5 +32,7 @@ struct Conversion {
 
 Conversion FromUtf16(std::u16string_view text);
 Conversion FromUtf8(std::string_view text);
+// The same into `codes`, whose storage is reused from line to line; nothing when it converts.
+std::optional<Unconvertible> FromUtf8(std::string_view text, std::string& codes);
 
 } // namespace vellum::windows1252

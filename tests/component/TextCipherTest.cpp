@@ -42,6 +42,15 @@ std::string unscrambled(std::string cipherText) {
     return vellum::text::unscramble(cipherText, kTable);
 }
 
+// The cipher character for plaintext position i (from 1), written out as the format defines it:
+// (table code at ((i + key + prefix) × key) mod 111, plus the plain code) mod 111, plus 14.
+char encodedByDefinition(const std::string& plainText, std::size_t i, int key) {
+    const auto term = static_cast<std::size_t>(static_cast<int>(i) + key + 2 + key % 8);
+    const int shift = codeOf(kTable[term * static_cast<std::size_t>(key) % 111]);
+    const char code = static_cast<char>((shift + codeOf(plainText[i - 1])) % 111 + 14);
+    return code == '|' ? '\x7f' : code == ';' ? '~' : code;
+}
+
 TEST(TextCipher, EveryCarriedPlainTextComesBackForEveryKeyPositionAndLength) {
     for (int key = 1; key <= 81; ++key) {
         const std::size_t padCount = static_cast<std::size_t>(key % 8);
@@ -51,6 +60,9 @@ TEST(TextCipher, EveryCarriedPlainTextComesBackForEveryKeyPositionAndLength) {
             const auto n = static_cast<std::size_t>(length);
             ASSERT_EQ(cipherText.size(), std::max<std::size_t>(30, 2 + padCount + n))
                 << key << "/" << length;
+            for (std::size_t i = 1; i <= n; ++i)
+                ASSERT_EQ(cipherText[2 + padCount + i - 1], encodedByDefinition(plainText, i, key))
+                    << "key " << key << ", position " << i;
             for (char character : cipherText) {
                 ASSERT_GE(codeOf(character), 14);
                 ASSERT_LE(codeOf(character), 127);
