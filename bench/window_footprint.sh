@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Start-up time, peak memory and idle CPU of the program beside a bare Qt window with the same
 # controls, each on the same Xvfb with openbox. Build first (scripts/run.sh or test.sh), then:
-#   bench/window_footprint.sh [BUILD-DIR] [RUNS]
+#   bench/window_footprint.sh [BUILD-DIR] [RUNS] [OTHER-PROGRAM...]
+# OTHER-PROGRAMs, such as an earlier build's, are measured in the same run.
 set -euo pipefail
 build=${1:-build}
 runs=${2:-10}
+others=("${@:3}")
 idle_seconds=30
 source "$(dirname "$0")/../tests/e2e/x_session.sh"
 
@@ -39,11 +41,12 @@ measure() {
     median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
     local hz
     hz=$(getconf CLK_TCK)
-    awk -v name="$(basename "$program")" -v ms="$median" -v rss="$rss" -v t="$((ticks1 - ticks0))" \
+    awk -v name="$program" -v ms="$median" -v rss="$rss" -v t="$((ticks1 - ticks0))" \
         -v hz="$hz" -v s="$idle_seconds" \
-        'BEGIN {printf "%-12s start to mapped window %4d ms   peak RSS %5.1f MB   idle CPU %.2f%%\n",
+        'BEGIN {printf "%-28s start to mapped window %4d ms   peak RSS %5.1f MB   idle CPU %.2f%%\n",
                 name, ms, rss / 1024, 100 * t / hz / s}'
 }
 
 measure "$build/bench/bare_window"
-measure "$build/app/vellumark9"
+measure "$build/bin/vellumark9"
+for other in "${others[@]}"; do measure "$other"; done

@@ -24,7 +24,7 @@ for ((run = 0; run < runs; run++)); do
     xclip -quiet -selection clipboard "$scratch/million" 2>/dev/null &
     clip=$!
     xclip -selection primary -i /dev/null # nobody owns the primary selection now
-    "$build/app/vellumark9" 2>/dev/null &
+    "$build/bin/vellumark9" 2>/dev/null &
     app=$!
     until_true 10 xdotool search --onlyvisible --pid "$app" || fail "the window did not appear"
     sleep 1

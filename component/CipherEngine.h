@@ -90,15 +90,23 @@ inline constexpr std::array<char, 511> kEncodedSums = [] {
     return encoded;
 }();
 
-// Adds the modulus while the code is below the lowest decoded one. A remainder is above minus
-// one modulus, so two passes always suffice; conditional adds, unlike a loop, cost no
-// mispredicted branches on random text.
-template <const Format& format> Int16 wrapUp(Int16 code) {
+// The plain character of every difference of a cipher code and a shift (-255 to 255), worked
+// out once: the remainder less the offset, with the modulus added while it is below the lowest
+// decoded code. A remainder is above minus one modulus, so two additions always suffice.
+template <const Format& format>
+inline constexpr std::array<char, 511> kDecodedDifferences = [] {
     static_assert(format.offset + format.lowestDecoded <= format.modulus + 1);
-    for (int pass = 0; pass < 2; ++pass)
-        code = code + Int16(code < format.lowestDecoded ? format.modulus : 0);
-    return code;
-}
+    std::array<char, 511> decoded{};
+    for (int difference = -255; difference <= 255; ++difference) {
+        int code = difference % format.modulus - format.offset;
+        for (int pass = 0; pass < 2; ++pass)
+            code += code < format.lowestDecoded ? format.modulus : 0;
+        if (code < 0 || code > 255)
+            throw runtime::Fault("character code out of range"); // fails the build
+        decoded[static_cast<std::size_t>(difference + 255)] = static_cast<char>(code);
+    }
+    return decoded;
+}();
 
 void appendFillers(std::string& output, Int16 count, char filler, runtime::RandomSource& random);
 
@@ -182,8 +190,8 @@ std::string decode(std::string& cipherText, const std::string& table) {
         for (std::size_t at = static_cast<std::size_t>(first.get()) - 1;
              at < static_cast<std::size_t>(last.get()); ++at) {
             const int code = static_cast<unsigned char>(cipherText[at]);
-            decoded[decodedLength++] = characterOf(
-                wrapUp<format>(Int16((code - shifts.next()) % format.modulus - format.offset)));
+            decoded[decodedLength++] =
+                kDecodedDifferences<format>[static_cast<std::size_t>(code - shifts.next() + 255)];
         }
     }
     return std::string(decoded.data(), decodedLength);

@@ -8,6 +8,6 @@ source scripts/deps.sh
 vellum_need "to build and run Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" qt6-wayland
 echo "==> Configuring and building in build/"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --parallel "$(nproc)" --target vellumark9
-echo "==> Starting build/app/vellumark9"
-exec build/app/vellumark9 "$@"
+cmake --build build --parallel "$(nproc)" --target vellumark9 vellumark9-window
+echo "==> Starting build/bin/vellumark9"
+exec build/bin/vellumark9 "$@"
