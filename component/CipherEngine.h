@@ -97,13 +97,14 @@ template <const Format& format>
 inline constexpr std::array<char, 511> kDecodedDifferences = [] {
     static_assert(format.offset + format.lowestDecoded <= format.modulus + 1);
     std::array<char, 511> decoded{};
-    for (int difference = -255; difference <= 255; ++difference) {
+    for (std::size_t at = 0; at < decoded.size(); ++at) {
+        const int difference = static_cast<int>(at) - 255;
         int code = difference % format.modulus - format.offset;
         for (int pass = 0; pass < 2; ++pass)
             code += code < format.lowestDecoded ? format.modulus : 0;
         if (code < 0 || code > 255)
             throw runtime::Fault("character code out of range"); // fails the build
-        decoded[static_cast<std::size_t>(difference + 255)] = static_cast<char>(code);
+        decoded[at] = static_cast<char>(code);
     }
     return decoded;
 }();
@@ -189,9 +190,9 @@ std::string decode(std::string& cipherText, const std::string& table) {
         Shifts<format> shifts(table, Int32(first) + key, key);
         for (std::size_t at = static_cast<std::size_t>(first.get()) - 1;
              at < static_cast<std::size_t>(last.get()); ++at) {
-            const int code = static_cast<unsigned char>(cipherText[at]);
-            decoded[decodedLength++] =
-                kDecodedDifferences<format>[static_cast<std::size_t>(code - shifts.next() + 255)];
+            // The difference, -255 to 255, moved up to index the table from 0.
+            const int entry = static_cast<unsigned char>(cipherText[at]) - shifts.next() + 255;
+            decoded[decodedLength++] = kDecodedDifferences<format>[static_cast<std::size_t>(entry)];
         }
     }
     return std::string(decoded.data(), decodedLength);
