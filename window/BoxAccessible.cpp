@@ -2,6 +2,9 @@
 
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QStyle>
+#include <QTextBoundaryFinder>
+#include <algorithm>
 
 namespace vellum {
 
@@ -70,8 +73,10 @@ void BoxAccessible::removeSelection(int selectionIndex) {
 }
 
 void BoxAccessible::setSelection(int selectionIndex, int startOffset, int endOffset) {
-    if (selectionIndex == 0)
-        box()->setSelection(startOffset, endOffset - startOffset);
+    const int start = checked(startOffset);
+    const int end = checked(endOffset);
+    if (selectionIndex == 0 && start <= end)
+        box()->setSelection(start, end - start);
 }
 
 int BoxAccessible::cursorPosition() const {
@@ -79,38 +84,48 @@ int BoxAccessible::cursorPosition() const {
 }
 
 void BoxAccessible::setCursorPosition(int position) {
-    box()->setCursorPosition(position);
+    box()->setCursorPosition(checked(position));
 }
 
 QString BoxAccessible::text(int startOffset, int endOffset) const {
-    return shown().mid(startOffset, endOffset - startOffset);
+    const int start = checked(startOffset);
+    const int end = checked(endOffset);
+    return start < end ? shown().mid(start, end - start) : QString();
 }
 
 int BoxAccessible::characterCount() const {
     return static_cast<int>(shown().size());
 }
 
-// Measured from the caret, whose place already allows for the box's margins and scrolling.
+// Measured from the caret, whose place already allows for the box's margins and scrolling. Qt's
+// caret rectangle reaches 5 pixels left of the caret line and is the line's width plus 9 wide;
+// its middle is the caret line itself.
 QRect BoxAccessible::characterRect(int offset) const {
     const QString text = shown();
     if (offset < 0 || offset >= text.size())
         return {};
     const QFontMetrics metrics = box()->fontMetrics();
     const QRect caret = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const int caretWidth = box()->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, box());
+    const int caretX = caret.x() + (caret.width() - caretWidth + 1) / 2;
     const int cursor = box()->cursorPosition();
     const int fromCaret = offset >= cursor
                               ? metrics.horizontalAdvance(text.mid(cursor, offset - cursor))
                               : -metrics.horizontalAdvance(text.mid(offset, cursor - offset));
-    const QPoint topLeft = box()->mapToGlobal(QPoint(caret.x() + fromCaret, caret.y()));
+    const QPoint topLeft = box()->mapToGlobal(QPoint(caretX + fromCaret, caret.y()));
     return {topLeft, QSize(metrics.horizontalAdvance(text.at(offset)), caret.height())};
 }
 
+// The character whose glyph holds the point: Qt gives the nearest place between characters, which
+// lies after the character when the point is in its right half.
 int BoxAccessible::offsetAtPoint(const QPoint& point) const {
-    return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    const int between = box()->cursorPositionAt(box()->mapFromGlobal(point));
+    const QRect next = characterRect(between);
+    return between > 0 && (next.isNull() || point.x() < next.left()) ? between - 1 : between;
 }
 
 void BoxAccessible::scrollToSubstring(int startIndex, int /*endIndex*/) {
-    box()->setCursorPosition(startIndex);
+    setCursorPosition(startIndex);
 }
 
 // The box's text has one look throughout, so one run, with no attributes, covers all of it.
@@ -129,7 +144,35 @@ void BoxAccessible::insertText(int offset, const QString& text) {
 }
 
 void BoxAccessible::replaceText(int startOffset, int endOffset, const QString& text) {
-    box()->setText(box()->text().replace(startOffset, endOffset - startOffset, text));
+    const int start = checked(startOffset);
+    const int end = checked(endOffset);
+    if (start <= end && !box()->isReadOnly())
+        box()->setText(box()->text().replace(start, end - start, text));
+}
+
+QString BoxAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                        int* startOffset, int* endOffset) const {
+    pieceAt(offset, boundaryType, startOffset, endOffset);
+    if (*startOffset == 0) {
+        *endOffset = 0;
+        return {}; // nothing comes before the first piece
+    }
+    return pieceAt(*startOffset - 1, boundaryType, startOffset, endOffset);
+}
+
+QString BoxAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                       int* startOffset, int* endOffset) const {
+    pieceAt(offset, boundaryType, startOffset, endOffset);
+    if (*endOffset == characterCount()) {
+        *startOffset = *endOffset;
+        return {}; // nothing comes after the last piece
+    }
+    return pieceAt(*endOffset, boundaryType, startOffset, endOffset);
+}
+
+QString BoxAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                    int* startOffset, int* endOffset) const {
+    return pieceAt(offset, boundaryType, startOffset, endOffset);
 }
 
 QLineEdit* BoxAccessible::box() const {
@@ -137,7 +180,41 @@ QLineEdit* BoxAccessible::box() const {
 }
 
 QString BoxAccessible::shown() const {
-    return box()->displayText();
+    return box()->echoMode() == QLineEdit::Normal ? box()->text() : box()->displayText();
+}
+
+int BoxAccessible::checked(int offset) const {
+    const int length = characterCount();
+    return offset == -1 ? length : std::clamp(offset, 0, length);
+}
+
+// A box holds one line, so a line, a paragraph or no boundary at all is the whole text; a
+// character, word or sentence runs from one boundary of its kind to the next. The end of the
+// text holds an empty piece. Each search moves one way over a finite text, so it always ends.
+QString BoxAccessible::pieceAt(int offset, QAccessible::TextBoundaryType boundaryType,
+                               int* startOffset, int* endOffset) const {
+    const QString all = shown();
+    const int length = static_cast<int>(all.size());
+    const int at = checked(offset);
+    *startOffset = 0;
+    *endOffset = length;
+    if (boundaryType == QAccessible::LineBoundary ||
+        boundaryType == QAccessible::ParagraphBoundary ||
+        boundaryType == QAccessible::NoBoundary)
+        return all;
+    *startOffset = *endOffset = at;
+    if (at == length)
+        return {};
+    const auto kind = boundaryType == QAccessible::CharBoundary   ? QTextBoundaryFinder::Grapheme
+                      : boundaryType == QAccessible::WordBoundary ? QTextBoundaryFinder::Word
+                                                                  : QTextBoundaryFinder::Sentence;
+    QTextBoundaryFinder finder(kind, all);
+    finder.setPosition(at + 1);
+    *startOffset = std::max(static_cast<int>(finder.toPreviousBoundary()), 0);
+    finder.setPosition(at);
+    const qsizetype next = finder.toNextBoundary();
+    *endOffset = next < 0 ? length : static_cast<int>(next);
+    return all.mid(*startOffset, *endOffset - *startOffset);
 }
 
 } // namespace vellum

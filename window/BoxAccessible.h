@@ -9,6 +9,10 @@ namespace vellum {
 // A line edit as screen readers see it: what Qt's own interface reports, except that the text's
 // attributes are one run over the whole text. Qt reports a run of no characters at each offset,
 // and Orca 43 then leaves the last character out whenever it reads a box's text.
+//
+// Any client on the accessibility bus can call it, so every offset is checked: -1 means the end,
+// as in AT-SPI, anything else outside the text is taken to its nearer end, and a reversed range
+// reads nothing and changes nothing.
 class BoxAccessible : public QAccessibleWidget,
                       public QAccessibleTextInterface,
                       public QAccessibleEditableTextInterface {
@@ -36,6 +40,13 @@ public:
     int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
+    // Qt 6.4's own loop forever at the end of the text for words and sentences.
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                             int* startOffset, int* endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                            int* startOffset, int* endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                         int* endOffset) const override;
 
     void deleteText(int startOffset, int endOffset) override;
     void insertText(int offset, const QString& text) override;
@@ -43,8 +54,14 @@ public:
 
 private:
     QLineEdit* box() const;
-    // What the box shows: its text, or the mask of a password box, which is all that may be read.
+    // The box's own text, control characters and all; of a password box only the mask, which is
+    // all that may be read.
     QString shown() const;
+    // `offset` in AT-SPI's terms, as an offset into the text: 0 to its length.
+    int checked(int offset) const;
+    // The piece of the given kind that holds `offset`, as [*startOffset, *endOffset).
+    QString pieceAt(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                    int* endOffset) const;
 };
 
 } // namespace vellum
