@@ -28,7 +28,12 @@ constexpr int kNotFound = 127;
 // installation does, so this holds in both.
 constexpr std::string_view kWindowProgram = VELLUM_WINDOW_PROGRAM;
 
-enum OptionId : int { kHelp = 'h', kVersion = 'v', kEncrypt = 256, kDecrypt, kFirstQtOption };
+// What getopt returns for each option: a short option's letter, otherwise a number past any byte.
+constexpr int kHelp = 'h';
+constexpr int kVersion = 'v';
+constexpr int kEncrypt = 256;
+constexpr int kDecrypt = 257;
+constexpr int kFirstQtOption = 258;
 
 // The program's own options, in the order --help lists them.
 struct OwnOption {
