@@ -85,6 +85,34 @@ def program(events):
     return application()
 
 
+def keys(*names):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "60", *names], check=True)
+    pump(0.3)
+
+
+def paste_into_focused_box(text):
+    subprocess.run(["xclip", "-selection", "clipboard"], input=text.encode(), check=True)
+    keys("ctrl+a", "ctrl+v")
+
+
+def check_ciphertexts_read_whole(frame):
+    """A ciphertext read through AT-SPI, control characters and all, pasted back into the input,
+    decrypts to the line. The output box has the focus."""
+    line = "Meet me at nine"
+    output = find(frame, pyatspi.ROLE_TEXT, "Output:").queryText()
+    keys("shift+Tab")
+    for _ in range(3):  # nearly every ciphertext holds control characters; three make it certain
+        paste_into_focused_box(line)
+        keys("Return")
+        cipher = output.getText(0, -1)
+        if len(cipher) < 30 or cipher == line:
+            fail(f"the output box reads {cipher!r} after Encrypt")
+        paste_into_focused_box(cipher)
+        keys("alt+d")
+        if output.getText(0, -1) != line:
+            fail(f"{cipher!r}, read through AT-SPI, decrypted to {output.getText(0, -1)!r}")
+
+
 def main():
     announce_screen_reader()
     events = []
@@ -119,6 +147,8 @@ def main():
         first = next((e for e in events if e[2] == "Output:"), None)
         if first is None or first[0] != "object:state-changed:focused":
             fail(f"Tab to the output box reported {first} before its focus")
+
+        check_ciphertexts_read_whole(frame)
 
         events.clear()
         pump(1.0)  # three ticks of the title animation
