@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QTextBoundaryFinder>
 #include <algorithm>
+#include <optional>
 
 namespace vellum {
 
@@ -188,27 +189,41 @@ int BoxAccessible::checked(int offset) const {
     return offset == -1 ? length : std::clamp(offset, 0, length);
 }
 
-// A box holds one line, so a line, a paragraph or no boundary at all is the whole text; a
-// character, word or sentence runs from one boundary of its kind to the next. The end of the
-// text holds an empty piece. Each search moves one way over a finite text, so it always ends.
+namespace {
+
+// How QTextBoundaryFinder finds a piece of the given kind; nothing for the kinds that a one-line
+// box holds once, whole: a line, a paragraph, or no boundary at all.
+std::optional<QTextBoundaryFinder::BoundaryType> finderKind(QAccessible::TextBoundaryType type) {
+    switch (type) {
+    case QAccessible::CharBoundary:
+        return QTextBoundaryFinder::Grapheme;
+    case QAccessible::WordBoundary:
+        return QTextBoundaryFinder::Word;
+    case QAccessible::SentenceBoundary:
+        return QTextBoundaryFinder::Sentence;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+// A character, word or sentence runs from one boundary of its kind to the next, and the end of
+// the text holds an empty one. Each search moves one way over a finite text, so it always ends.
 QString BoxAccessible::pieceAt(int offset, QAccessible::TextBoundaryType boundaryType,
                                int* startOffset, int* endOffset) const {
     const QString all = shown();
     const int length = static_cast<int>(all.size());
-    const int at = checked(offset);
+    const std::optional<QTextBoundaryFinder::BoundaryType> kind = finderKind(boundaryType);
     *startOffset = 0;
     *endOffset = length;
-    if (boundaryType == QAccessible::LineBoundary ||
-        boundaryType == QAccessible::ParagraphBoundary ||
-        boundaryType == QAccessible::NoBoundary)
+    if (!kind)
         return all;
+    const int at = checked(offset);
     *startOffset = *endOffset = at;
     if (at == length)
         return {};
-    const auto kind = boundaryType == QAccessible::CharBoundary   ? QTextBoundaryFinder::Grapheme
-                      : boundaryType == QAccessible::WordBoundary ? QTextBoundaryFinder::Word
-                                                                  : QTextBoundaryFinder::Sentence;
-    QTextBoundaryFinder finder(kind, all);
+    QTextBoundaryFinder finder(*kind, all);
     finder.setPosition(at + 1);
     *startOffset = std::max(static_cast<int>(finder.toPreviousBoundary()), 0);
     finder.setPosition(at);

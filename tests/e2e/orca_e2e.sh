@@ -13,6 +13,11 @@ source "$(dirname "$0")/a11y_session.sh"
 export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_DATA_HOME=$scratch/home/.data \
     XDG_CACHE_HOME=$scratch/home/.cache XDG_RUNTIME_DIR=$scratch/run
 mkdir -p "$HOME" -m 700 "$XDG_RUNTIME_DIR"
+# Speech goes to libao's null driver: what Orca says is read from its log, and with no sound
+# server, or a stuck one, speech-dispatcher would otherwise block and Orca with it.
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
+echo 'AudioOutputMethod "libao"' >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+echo 'default_driver=null' >"$HOME/.libao"
 
 accessibility_on() {
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
