@@ -212,7 +212,7 @@ std::optional<QTextBoundaryFinder::BoundaryType> finderKind(QAccessible::TextBou
 // the text holds an empty one. Each search moves one way over a finite text, so it always ends.
 QString BoxAccessible::pieceAt(int offset, QAccessible::TextBoundaryType boundaryType,
                                int* startOffset, int* endOffset) const {
-    const QString all = shown();
+    QString all = shown();
     const int length = static_cast<int>(all.size());
     const std::optional<QTextBoundaryFinder::BoundaryType> kind = finderKind(boundaryType);
     *startOffset = 0;
