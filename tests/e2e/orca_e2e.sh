@@ -31,7 +31,7 @@ until_true 30 accessibility_on || fail "Orca did not start"
 "$app" 2>"$scratch/app.log" &
 pids+=($!)
 until_true 10 xdotool search --onlyvisible --class Vellumark9 || fail "the window did not appear"
-sleep 3 # Orca presents the new window
+sleep 5 # Orca presents the new window (slower in the sanitizer build)
 
 steps=()
 step() { steps+=("$(date +%H:%M:%S.%6N) $1"); }
