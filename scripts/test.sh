@@ -11,7 +11,8 @@ jobs=$(nproc)
 vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" \
     xvfb xauth openbox xdotool xclip x11-utils dbus at-spi2-core python3-pyatspi orca \
     clang libclang-rt-dev \
-    desktop-file-utils appstream dpkg-dev file lintian man-db clang-format clang-tidy
+    desktop-file-utils appstream dpkg-dev file lintian man-db clang-format clang-tidy \
+    debhelper devscripts autopkgtest faketime diffoscope-minimal
 
 echo "==> Checking the formatting against .clang-format"
 find app bench component filter fuzz tests text window -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
@@ -28,6 +29,12 @@ if ! find app component filter text window -name '*.cpp' |
 fi
 echo "==> Running the tests"
 ctest --test-dir build --output-on-failure --parallel "$jobs"
+echo "==> Hardening of the programs scripts/run.sh builds"
+(source tests/packaging/lib.sh && check_hardening build/bin/vellumark9 \
+    build/libexec/vellumark9/vellumark9-window)
+
+echo "==> The Debian package (dpkg-buildpackage twice, lintian, hardening-check, autopkgtest)"
+tests/packaging/check_package.sh
 
 echo "==> Fuzzing each harness for 30 seconds (build-fuzz/)"
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLUM_FUZZ=ON \
