@@ -40,6 +40,13 @@ root=$(mktemp -d /var/tmp/vellumark9-"$release".XXXXXX)
 # Unmounts before removing, and removes nothing if a mount is left: the root holds bind mounts
 # of /dev and of the download cache.
 end_root() {
+    # What the tests left running there (a speech server waiting for its next client, say)
+    # would keep /dev busy.
+    local process
+    for process in /proc/[0-9]*; do
+        [ "$(readlink "$process/root" 2>/dev/null)" != "$root" ] || kill "${process#/proc/}" 2>/dev/null || true
+    done
+    sleep 1
     umount -R "$root/dev" "$root/sys" "$root/proc" "$root/var/cache/apt/archives" 2>/dev/null || true
     if findmnt -rn -o TARGET | grep -q "^$root/"; then
         echo "==> $root still has mounts; left in place" >&2
