@@ -31,6 +31,7 @@ constexpr std::string_view kWindowProgram = VELLUM_WINDOW_PROGRAM;
 // What getopt returns for each option: a short option's letter, otherwise a number past any byte.
 constexpr int kHelp = 'h';
 constexpr int kVersion = 'v';
+constexpr int kArmor = 'a';
 constexpr int kEncrypt = 256;
 constexpr int kDecrypt = 257;
 constexpr int kFirstQtOption = 258;
@@ -47,12 +48,16 @@ constexpr OwnOption kOwnOptions[] = {
     {{"encrypt", no_argument, nullptr, kEncrypt},
      "--encrypt",
      "Scrambles each line of standard input into one line of\nstandard output; never onto a "
-     "terminal."},
+     "terminal without --armor."},
     {{"decrypt", no_argument, nullptr, kDecrypt},
      "--decrypt",
-     "Unscrambles each line of standard input into one line of\nstandard output; on a terminal, "
-     "control characters show as ^N."}};
-constexpr char kShortOptions[] = "hv";
+     "Unscrambles each line of standard input, bare or printable,\ninto one line of standard "
+     "output; on a terminal, control\ncharacters show as ^N."},
+    {{"armor", no_argument, nullptr, kArmor},
+     "-a, --armor",
+     "With --encrypt: writes each ciphertext in its printable\nform, letters, digits and "
+     "underscores only, which a\nterminal, a document or a message keeps whole."}};
+constexpr char kShortOptions[] = "hva";
 
 // What QGuiApplication and QApplication read from the command line themselves, so that a user can
 // still choose a platform or a style; the manual page lists them.
@@ -208,6 +213,7 @@ struct Asked {
     bool version = false;
     bool encrypt = false;
     bool decrypt = false;
+    bool armor = false;
 
     Action action() const {
         if (help)
@@ -215,7 +221,7 @@ struct Asked {
         if (version)
             return Action::Version;
         if (encrypt)
-            return Action::Encrypt;
+            return armor ? Action::EncryptToPrintable : Action::Encrypt;
         return decrypt ? Action::Decrypt : Action::Window;
     }
 };
@@ -256,6 +262,9 @@ std::optional<Request> Parse(int argc, char* argv[]) {
         case kDecrypt:
             asked.decrypt = true;
             break;
+        case kArmor:
+            asked.armor = true;
+            break;
         case '?':
             return usageError({}); // getopt has said what is wrong
         default:
@@ -265,9 +274,13 @@ std::optional<Request> Parse(int argc, char* argv[]) {
     if (optind < argc)
         return usageError(std::string("unexpected argument '") + arguments[optind] +
                           "'; Vellumark9 takes none");
-    if (asked.encrypt && asked.decrypt && asked.action() == Action::Encrypt)
+    const Action action = asked.action();
+    const bool encrypting = action == Action::Encrypt || action == Action::EncryptToPrintable;
+    if (asked.encrypt && asked.decrypt && encrypting)
         return usageError("--encrypt and --decrypt cannot be used together");
-    request.action = asked.action();
+    if (asked.armor && !encrypting && action != Action::Help && action != Action::Version)
+        return usageError("--armor goes with --encrypt; --decrypt reads either form by itself");
+    request.action = action;
     return request;
 }
 
@@ -278,7 +291,8 @@ int Run(int argc, char* argv[]) {
     const std::optional<Request> request = Parse(argc, argv);
     if (!request)
         return kUsageError;
-    const bool filtering = request->action == Action::Encrypt || request->action == Action::Decrypt;
+    const bool filtering = request->action != Action::Help && request->action != Action::Version &&
+                           request->action != Action::Window;
     if (request->action != Action::Window && outputClosed) {
         complain("standard output is closed; there is nowhere to write to");
         return kUsageError;
@@ -294,6 +308,8 @@ int Run(int argc, char* argv[]) {
         return print(versionText());
     case Action::Encrypt:
         return runFilter(filter::Direction::Encrypt);
+    case Action::EncryptToPrintable:
+        return runFilter(filter::Direction::EncryptToPrintable);
     case Action::Decrypt:
         return runFilter(filter::Direction::Decrypt);
     case Action::Window:

@@ -1,11 +1,13 @@
 #include "ComponentSecurity.h"
 #include "LineFilter.h"
+#include "PrintableForm.h"
 
 #include <benchmark/benchmark.h>
 #include <string>
 
 // The filters' per-line path (split, convert, cipher, convert, append) beside the bare cipher
-// call on the same 29-character line, so the two can be compared within one run.
+// call on the same 29-character line, and the same path through the printable form, so that all
+// can be compared within one run.
 namespace {
 
 using vellum::ComponentSecurity;
@@ -29,9 +31,16 @@ void BM_BareDecrypt(benchmark::State& state) {
     }
 }
 
-template <Direction direction> void BM_FilterLine(benchmark::State& state) {
-    const std::string input =
-        direction == Direction::Encrypt ? kLine + "\n" : ComponentSecurity().Encrypt(kLine) + "\n";
+// The line a filter in `direction` reads: the plaintext, or a ciphertext, bare or printable.
+std::string inputFor(Direction direction, bool printable) {
+    if (direction != Direction::Decrypt)
+        return kLine + "\n";
+    const std::string cipherText = ComponentSecurity().Encrypt(kLine);
+    return (printable ? vellum::printable::Wrap(cipherText).value() : cipherText) + "\n";
+}
+
+template <Direction direction, bool printable = false> void BM_FilterLine(benchmark::State& state) {
+    const std::string input = inputFor(direction, printable);
     LineFilter filter(direction, false);
     for (auto _ : state) {
         if (!filter.Feed(input))
@@ -45,6 +54,8 @@ BENCHMARK(BM_BareEncrypt)->Name("Encrypt");
 BENCHMARK(BM_FilterLine<Direction::Encrypt>)->Name("FilterLine/Encrypt");
 BENCHMARK(BM_BareDecrypt)->Name("Decrypt");
 BENCHMARK(BM_FilterLine<Direction::Decrypt>)->Name("FilterLine/Decrypt");
+BENCHMARK(BM_FilterLine<Direction::EncryptToPrintable>)->Name("FilterLine/EncryptToPrintable");
+BENCHMARK(BM_FilterLine<Direction::Decrypt, true>)->Name("FilterLine/DecryptPrintable");
 
 } // namespace
 

@@ -1,11 +1,13 @@
 #include "LineFilter.h"
 
+#include "PrintableForm.h"
 #include "Windows1252.h"
 
 #include <array>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
+#include <utility>
 
 namespace vellum::filter {
 
@@ -85,9 +87,17 @@ bool LineFilter::filterLine(std::string_view line) {
     ++m_lineNumber;
     if (const auto unconvertible = windows1252::FromUtf8(line, m_codes))
         return refuse(windows1252::Describe(*unconvertible));
+    if (m_direction == Direction::Decrypt && printable::IsWrapped(m_codes)) {
+        printable::Unwrapped unwrapped = printable::Unwrap(m_codes);
+        if (unwrapped.damage)
+            return refuse(*unwrapped.damage);
+        m_codes = std::move(unwrapped.cipherText);
+    }
     try {
-        const std::string result = m_direction == Direction::Encrypt ? m_security.Encrypt(m_codes)
-                                                                     : m_security.Decrypt(m_codes);
+        std::string result = m_direction == Direction::Decrypt ? m_security.Decrypt(m_codes)
+                                                               : m_security.Encrypt(m_codes);
+        if (m_direction == Direction::EncryptToPrintable)
+            result = printable::Wrap(result).value();
         windows1252::AppendUtf8(m_showControls ? showingControls(result) : result, m_output);
         m_output += '\n';
         return true;
@@ -104,8 +114,9 @@ bool LineFilter::refuse(const std::string& description) {
 std::optional<std::string> Run(Direction direction, int in, int out) {
     const bool toTerminal = ::isatty(out) == 1;
     if (direction == Direction::Encrypt && toTerminal)
-        return "ciphertexts are not written to a terminal: their control characters would act "
-               "there as keys.\nRedirect the output, for instance: vellumark9 --encrypt > note.txt";
+        return "bare ciphertexts are not written to a terminal: their control characters would "
+               "act there as keys.\nAdd --armor for their printable form, or redirect the output, "
+               "for instance: vellumark9 --encrypt > note.txt";
     LineFilter filter(direction, toTerminal);
     std::array<char, 65536> buffer{};
     for (;;) {

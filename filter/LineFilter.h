@@ -10,7 +10,8 @@
 
 namespace vellum::filter {
 
-enum class Direction : std::uint8_t { Encrypt, Decrypt };
+// Decrypt reads either form of a ciphertext: the bare one, or its printable form.
+enum class Direction : std::uint8_t { Encrypt, EncryptToPrintable, Decrypt };
 
 // Turns a stream of lines into ciphertexts, or ciphertexts back into lines: one line out, ending
 // in LF, for each line in. A line ends at LF, and a CR just before the LF belongs to the line
@@ -49,7 +50,7 @@ private:
 };
 
 // Filters file descriptor `in` into `out`, writing each time the input pauses, so that a line
-// typed at a terminal comes back at once. Refuses to write ciphertexts to a terminal. Returns
+// typed at a terminal comes back at once. Refuses to write bare ciphertexts to a terminal. Returns
 // what stopped it, in the user's words, or nothing once every line is filtered.
 std::optional<std::string> Run(Direction direction, int in, int out);
 

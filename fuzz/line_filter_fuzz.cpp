@@ -1,7 +1,9 @@
 // Any bytes, as the filters' input: either every line is refused at a named line, or each line
-// comes out as one ciphertext line of codes 14 to 127 that decrypts back to it, in UTF-8. This
+// comes out as one ciphertext line of codes 14 to 127, bare or printable, that decrypts back to
+// it, in UTF-8; and as a printable text, refused as damaged or unwrapped exactly. This
 // also drives the UTF-8 decoder over every malformed sequence the fuzzer finds.
 #include "LineFilter.h"
+#include "PrintableForm.h"
 #include "Windows1252.h"
 
 #include <cstdint>
@@ -46,15 +48,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!codes.unconvertible)
         require(vellum::windows1252::ToUtf8(codes.codes) == input);
 
-    LineFilter encrypt(Direction::Encrypt, false);
-    if (!filterWhole(encrypt, input)) {
-        require(encrypt.failure().starts_with("line "));
-        return 0;
+    // As a printable text: refused as damaged, or unwrapped into a ciphertext whose printable
+    // form is what was read.
+    const vellum::printable::Unwrapped unwrapped = vellum::printable::Unwrap(input);
+    if (unwrapped.damage)
+        require(unwrapped.damage->starts_with("The printable text is damaged: "));
+    else
+        require(input.find(vellum::printable::Wrap(unwrapped.cipherText).value()) !=
+                std::string_view::npos);
+
+    for (const Direction direction : {Direction::Encrypt, Direction::EncryptToPrintable}) {
+        LineFilter encrypt(direction, false);
+        if (!filterWhole(encrypt, input)) {
+            require(encrypt.failure().starts_with("line "));
+            return 0;
+        }
+        for (const char code : encrypt.output())
+            require(code == '\n' || code >= 14); // a signed char: 14 to 127
+        LineFilter decrypt(Direction::Decrypt, false);
+        require(filterWhole(decrypt, encrypt.output()));
+        require(decrypt.output() == linesOf(input));
     }
-    for (const char code : encrypt.output())
-        require(code == '\n' || code >= 14); // a signed char: 14 to 127
-    LineFilter decrypt(Direction::Decrypt, false);
-    require(filterWhole(decrypt, encrypt.output()));
-    require(decrypt.output() == linesOf(input));
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "FormAccessibility.h"
+#include "PrintableForm.h"
 #include "TitleAnimation.h"
 #include "Windows1252.h"
 #include "modMain.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QIcon>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <limits>
@@ -61,6 +63,21 @@ QString decryptedMessage(const QString& output) {
     return QStringLiteral("Decrypted: %1").arg(output);
 }
 
+// A printable text pasted into the input that cannot be unwrapped; its message says why.
+class DamagedPrintableText : public std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The ciphertext Decrypt reads: the one inside a printable form, or the text as it stands.
+std::string& unwrapped(std::string& text) {
+    if (!printable::IsWrapped(text))
+        return text;
+    printable::Unwrapped inside = printable::Unwrap(text);
+    if (inside.damage)
+        throw DamagedPrintableText(*inside.damage);
+    return text = std::move(inside.cipherText);
+}
+
 // One icon holding both sizes of the padlock, so that title bars and task bars each pick theirs.
 QIcon programIcon() {
     registerWindowResources();
@@ -89,7 +106,8 @@ Form1::Form1()
     , cmdDecrypt(new QPushButton(QStringLiteral("&Decrypt"), this))
     , cmdExit(new QPushButton(QStringLiteral("E&xit"), this))
     , cmdOnTop(NewToggleButton(QStringLiteral("Float"), this))
-    , Timer1(new QTimer(this)) {
+    , Timer1(new QTimer(this))
+    , copyPrintable(new QAction(QStringLiteral("Copy as &Printable Text"), this)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -159,6 +177,17 @@ void Form1::connectHandlers() {
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     // Enter in the input box encrypts, as users of a one-line tool expect.
     connect(txtIn, &QLineEdit::returnPressed, cmdEncrypt, &QPushButton::click);
+
+    copyPrintable->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    addAction(copyPrintable); // so that its shortcut works wherever the focus is in the window
+    connect(copyPrintable, &QAction::triggered, this, &Form1::copyPrintable_Triggered);
+    txtOut->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(txtOut, &QLineEdit::customContextMenuRequested, this, [this](const QPoint& at) {
+        const std::unique_ptr<QMenu> menu(txtOut->createStandardContextMenu());
+        menu->addSeparator();
+        menu->addAction(copyPrintable);
+        menu->exec(txtOut->mapToGlobal(at));
+    });
 }
 
 void Form1::Form_Initialize() {
@@ -172,31 +201,52 @@ void Form1::Form_Terminate() {
 }
 
 void Form1::cmdEncrypt_Click() {
-    runCipherCommand([this](std::string& text) { return objSecurity->Encrypt(text); },
-                     encryptedMessage);
+    if (runCipherCommand([this](std::string& text) { return objSecurity->Encrypt(text); },
+                         encryptedMessage))
+        lastCipherText = txtOut->text();
 }
 
 void Form1::cmdDecrypt_Click() {
-    runCipherCommand([this](std::string& text) { return objSecurity->Decrypt(text); },
-                     decryptedMessage);
+    if (runCipherCommand(
+            [this](std::string& text) { return objSecurity->Decrypt(unwrapped(text)); },
+            decryptedMessage))
+        lastCipherText.clear();
 }
 
 // Reads the input, calls the cipher, writes the output and tells screen readers what came of it;
-// any failure leaves the output as it was and shows the error instead.
-void Form1::runCipherCommand(const std::function<std::string(std::string&)>& cipher,
+// any failure leaves the output as it was and shows the error instead. Whether it worked.
+bool Form1::runCipherCommand(const std::function<std::string(std::string&)>& cipher,
                              QString (*announcement)(const QString& output)) {
     windows1252::Conversion input = codesOf(txtIn->text());
     if (input.unconvertible) {
         showError(QString::fromLatin1(kFormSource),
                   QString::fromStdString(windows1252::Describe(*input.unconvertible)));
-        return;
+        return false;
     }
     try {
         txtOut->setText(textOf(cipher(input.codes)));
         AnnounceToScreenReaders(*this, announcement(txtOut->text()));
+        return true;
     } catch (const ComponentError& error) {
         showError(QString::fromStdString(error.Source()), textOf(error.Description()));
+    } catch (const DamagedPrintableText& damage) {
+        showError(QString::fromLatin1(kFormSource), QString::fromLatin1(damage.what()));
     }
+    return false;
+}
+
+// Wraps only what Encrypt last wrote and the output box still holds, never a plaintext.
+void Form1::copyPrintable_Triggered() {
+    if (lastCipherText.isEmpty() || txtOut->text() != lastCipherText) {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Vellumark9"),
+                        QStringLiteral("There is no scrambled text to copy: the output does not "
+                                       "hold what Encrypt wrote there. Encrypt a line first."),
+                        QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
+    DumpToClipboard(QString::fromLatin1(printable::Wrap(codesOf(lastCipherText).codes).value()));
+    AnnounceToScreenReaders(*this, QStringLiteral("Copied the scrambled text as printable text."));
 }
 
 void Form1::showError(const QString& source, const QString& description) {

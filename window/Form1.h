@@ -2,6 +2,7 @@
 
 #include "ComponentSecurity.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,6 +39,9 @@ public:
     QPushButton* const cmdExit;
     QPushButton* const cmdOnTop;
     QTimer* const Timer1;
+    // Puts the printable form of the output's ciphertext on the clipboard: Ctrl+Shift+C anywhere
+    // in the window, and in the output box's context menu.
+    QAction* const copyPrintable;
 
     bool onTop() const { return bOnTop; }
     const ComponentSecurity* security() const { return objSecurity.get(); }
@@ -50,16 +54,18 @@ private:
     void cmdExit_Click();
     void cmdOnTop_Click();
     void Timer1_Timer();
+    void copyPrintable_Triggered();
 
     void layOutControls();
     void describeForScreenReaders();
     void connectHandlers();
-    void runCipherCommand(const std::function<std::string(std::string&)>& cipher,
+    bool runCipherCommand(const std::function<std::string(std::string&)>& cipher,
                           QString (*announcement)(const QString& output));
     void showError(const QString& source, const QString& description);
     void placeInTopmostOrder(std::int32_t insertAfter);
 
     std::unique_ptr<ComponentSecurity> objSecurity;
+    QString lastCipherText; // what the last Encrypt wrote into the output box
     bool bOnTop = false;
     qint16 iStep = 0;
 };

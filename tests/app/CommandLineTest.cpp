@@ -39,6 +39,9 @@ TEST(CommandLineTest, ReadsTheOptionsTheGnuWayAndSpellsQtsOptionsOutForTheWindow
          Action::Window,
          {"-platformtheme", "gtk3", "-stylesheet", "a.qss"}},
         {{"--decrypt", "--"}, Action::Decrypt, {}},
+        {{"--encrypt", "-a"}, Action::EncryptToPrintable, {}},
+        {{"--arm", "--enc"}, Action::EncryptToPrintable, {}},
+        {{"--help", "--armor"}, Action::Help, {}},
     };
     for (const auto& each : cases) {
         const std::optional<Request> request = parse(each.given);
@@ -61,6 +64,8 @@ TEST(CommandLineTest, RefusesWhatItCannotReadAndPointsToHelp) {
         {{"note.txt"}, "unexpected argument 'note.txt'; Vellumark9 takes none"},
         {{"--encrypt", "--", "--decrypt"}, "unexpected argument '--decrypt'"},
         {{"--encrypt", "--decrypt"}, "--encrypt and --decrypt cannot be used together"},
+        {{"--decrypt", "--armor"}, "--armor goes with --encrypt"},
+        {{"-a"}, "--armor goes with --encrypt"},
     };
     for (const auto& each : cases) {
         testing::internal::CaptureStderr();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Drives the real program from outside, as a user would, on its own Xvfb with openbox:
-# encrypt, copy, paste, decrypt, the float toggle, the error box and Alt+X.
+# encrypt, copy, paste, decrypt, the printable form, the float toggle, the error box and Alt+X.
 # Usage: window_e2e.sh PATH-TO-vellumark9
 set -euo pipefail
 app=$1
@@ -38,6 +38,16 @@ printf '%s' "$(printf '%s\n' "$plain" | "$app" --encrypt)" | xclip -selection cl
 keys shift+Tab ctrl+a ctrl+v alt+d
 keys Tab ctrl+a ctrl+c
 [ "$(clipboard)" = "$plain" ] || fail "the window decrypted the filter's ciphertext to '$(clipboard)'"
+
+# Copy as Printable Text (Ctrl+Shift+C) after an Encrypt; pasted into the input, it decrypts.
+keys shift+Tab ctrl+a BackSpace
+xdotool type --delay 30 "$plain"
+keys Return ctrl+shift+c
+printable=$(clipboard)
+[[ $printable =~ ^vm9_[0-9A-Za-z_]+$ ]] || fail "Ctrl+Shift+C copied '$printable'"
+keys ctrl+a ctrl+v alt+d
+keys Tab ctrl+a ctrl+c
+[ "$(clipboard)" = "$plain" ] || fail "the printable text decrypted to '$(clipboard)'"
 
 geometry=$(xdotool getwindowgeometry "$window")
 keys Tab Tab Tab Tab space            # focus cmdOnTop, press it: Sink

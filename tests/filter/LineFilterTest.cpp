@@ -1,6 +1,7 @@
 #include "LineFilter.h"
 
 #include <algorithm>
+#include <cctype>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -94,6 +95,39 @@ TEST(LineFilterTest, StopsAtTheFirstLineItCannotFilterAndNamesIt) {
         EXPECT_EQ(std::count(outcome.output.begin(), outcome.output.end(), '\n'), each.linesBefore)
             << each.failure;
     }
+}
+
+TEST(LineFilterTest, WritesThePrintableFormAndReadsEitherFormLineByLine) {
+    const std::vector<std::string> lines{"Meet me at nine", "", "9|30; ok", "\x0e\x1f"};
+    const Outcome printable = run(Direction::EncryptToPrintable, joined(lines), 5);
+    ASSERT_TRUE(printable.filtered) << printable.failure;
+    for (const char code : printable.output)
+        ASSERT_TRUE(code == '\n' || code == '_' || std::isalnum(static_cast<unsigned char>(code)));
+    // Each printable line beside the bare ciphertext of the same line, and padded as a paste.
+    const std::string bare = run(Direction::Encrypt, joined(lines)).output;
+    std::string mixed;
+    for (std::size_t at = 0, from = 0, bareFrom = 0; at < lines.size(); ++at) {
+        const std::size_t end = printable.output.find('\n', from);
+        const std::size_t bareEnd = bare.find('\n', bareFrom);
+        mixed += "  " + printable.output.substr(from, end - from) + " \r\n";
+        mixed += bare.substr(bareFrom, bareEnd - bareFrom + 1);
+        from = end + 1;
+        bareFrom = bareEnd + 1;
+    }
+    std::vector<std::string> twice;
+    for (const std::string& line : lines)
+        twice.insert(twice.end(), {line, line});
+    const Outcome decrypted = run(Direction::Decrypt, mixed, 7);
+    ASSERT_TRUE(decrypted.filtered) << decrypted.failure;
+    EXPECT_EQ(decrypted.output, joined(twice));
+
+    std::string damaged = printable.output;
+    damaged[damaged.find('\n') + 9] ^= 1; // a digit of the second line
+    const Outcome refused = run(Direction::Decrypt, damaged);
+    EXPECT_FALSE(refused.filtered);
+    EXPECT_TRUE(refused.failure.starts_with("line 2: The printable text is damaged: "))
+        << refused.failure;
+    EXPECT_EQ(refused.output, lines[0] + "\n");
 }
 
 TEST(LineFilterTest, ShowsControlsInCaretNotationOnlyWhenAskedTo) {

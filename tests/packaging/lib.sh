@@ -71,8 +71,14 @@ check_filters() {
     [ "$status" -eq 2 ] || { echo "FAIL: --encrypt --decrypt gave status $status"; exit 1; }
     status=0
     out=$(script -qec "$program --encrypt </dev/null" /dev/null) || status=$?
-    [ "$status" -eq 1 ] && grep -q 'not written to a terminal' <<<"$out" ||
+    [ "$status" -eq 1 ] && grep -q 'not written to a terminal' <<<"$out" && grep -q -- '--armor' <<<"$out" ||
         { echo "FAIL: --encrypt onto a terminal gave status $status and: $out"; exit 1; }
+    # With --armor, the printable form goes to the terminal, and reads back through --decrypt.
+    out=$(script -qec "$program --encrypt --armor <'$scratch/lines'" /dev/null | tr -d '\r')
+    [ "$(grep -c '^vm9_[0-9A-Za-z_]*$' <<<"$out")" -eq 4 ] ||
+        { echo "FAIL: --encrypt --armor onto a terminal showed: $out"; exit 1; }
+    "$program" --decrypt <<<"$out" | cmp -s - "$scratch/lines" ||
+        { echo "FAIL: the printable lines did not come back through --decrypt"; exit 1; }
     printf '\016|x\037\n' | "$program" --encrypt >"$scratch/controls"
     out=$(script -qec "$program --decrypt <'$scratch/controls'" /dev/null)
     [ "$out" = $'^N|x^_\r' ] || { echo "FAIL: --decrypt onto a terminal showed: $(od -c <<<"$out")"; exit 1; }

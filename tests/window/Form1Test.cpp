@@ -373,6 +373,40 @@ private slots:
         QVERIFY(!QApplication::clipboard()->mimeData()->hasHtml());
     }
 
+    // Ctrl+Shift+C wraps what Encrypt last wrote into the output, and only that; the printable
+    // text, pasted back with white space around it, decrypts to the line.
+    void copiesThePrintableFormOfTheLastCiphertextOnly() {
+        const QString line = QStringLiteral("Meet me at nine");
+        form->txtIn->setText(line);
+        form->cmdEncrypt->click();
+        QTest::keyClick(form->txtIn, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString copied = QApplication::clipboard()->text();
+        QVERIFY(copied.startsWith(QStringLiteral("vm9_")));
+        QCOMPARE(decryptWith(*form, QStringLiteral(" ") + copied + QStringLiteral("\t")), line);
+
+        QString damaged = copied;
+        damaged[10] = damaged[10] == u'0' ? u'1' : u'0';
+        const ErrorBox refused = errorBoxOf([&] { decryptWith(*form, damaged); });
+        QCOMPARE(refused.title, QStringLiteral("Error Occurred"));
+        QVERIFY2(refused.text.contains(QStringLiteral("The printable text is damaged: ")),
+                 qPrintable(refused.text));
+        QCOMPARE(form->txtOut->text(), line);
+
+        const std::function<void()> edits[] = {[] {}, // the output holds the decrypted line
+                                               [&] { form->txtOut->clear(); },
+                                               [&] {
+                                                   form->txtIn->setText(line);
+                                                   form->cmdEncrypt->click();
+                                                   form->txtOut->insert(QStringLiteral("x"));
+                                               }};
+        for (const auto& edit : edits) {
+            edit();
+            const ErrorBox nothing = errorBoxOf([&] { form->copyPrintable->trigger(); });
+            QVERIFY(nothing.text.startsWith(QStringLiteral("There is no scrambled text to copy")));
+            QCOMPARE(QApplication::clipboard()->text(), copied);
+        }
+    }
+
     void changeWindowStateSetsTheStateAndLeavesTheFloat() {
         const qint16 minimised = 1, normal = 0, maximised = 2, invalid = 3;
         form->ChangeWindowState(minimised);

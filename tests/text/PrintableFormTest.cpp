@@ -1,0 +1,125 @@
+#include "PrintableForm.h"
+
+#include "ComponentSecurity.h"
+#include "KeyTables.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace vellum::printable {
+namespace {
+
+// Ciphertexts of lines of every accepted length, each of them encrypted afresh.
+std::vector<std::string> cipherTexts(int each = 4) {
+    ComponentSecurity component;
+    std::vector<std::string> made;
+    for (int length = 0; length <= 109; ++length)
+        for (int round = 0; round < each; ++round) {
+            std::string line;
+            for (int at = 0; at < length; ++at)
+                line += static_cast<char>(14 + (at * 31 + round * 7 + length) % 111);
+            made.push_back(component.Encrypt(line));
+        }
+    return made;
+}
+
+TEST(PrintableFormTest, CarriesEveryCiphertextBackWholeInLettersDigitsAndUnderscores) {
+    for (const std::string& cipherText : cipherTexts()) {
+        const std::optional<std::string> form = Wrap(cipherText);
+        ASSERT_TRUE(form.has_value());
+        EXPECT_TRUE(form->starts_with(kPrefix));
+        EXPECT_LE(form->size(), kPrefix.size() + 3 + cipherText.size() * 3 / 2 + 2);
+        for (const char character : *form)
+            ASSERT_TRUE(std::isalnum(static_cast<unsigned char>(character)) || character == '_')
+                << *form;
+        for (const std::string& pasted : {*form, " \t" + *form + "\r\n"}) {
+            ASSERT_TRUE(IsWrapped(pasted));
+            const Unwrapped unwrapped = Unwrap(pasted);
+            ASSERT_FALSE(unwrapped.damage.has_value()) << *unwrapped.damage;
+            EXPECT_EQ(unwrapped.cipherText, cipherText);
+        }
+        EXPECT_FALSE(IsWrapped(cipherText));
+    }
+    EXPECT_FALSE(Wrap("plain\x7").has_value()); // codes below 14 are no ciphertext's
+}
+
+TEST(PrintableFormTest, NoCiphertextCanBeginWithThePrefix) {
+    // A ciphertext begins with its key character: the table's character at the key position, 1
+    // to 81, with "|" written as code 127 and ";" as "~".
+    const std::string table = keys::BuildTextKeyTable();
+    for (std::size_t position = 1; position <= 81; ++position) {
+        char key = table[position - 1];
+        key = key == '|' ? '\x7f' : key == ';' ? '~' : key;
+        EXPECT_NE(key, kPrefix.front()) << position;
+    }
+}
+
+TEST(PrintableFormTest, RefusesEachKindOfDamageAndSaysWhy) {
+    const std::string form = *Wrap(cipherTexts(1)[29]);
+    const struct {
+        std::string damaged;
+        std::string why;
+    } cases[] = {
+        {form.substr(0, 10) + "-" + form.substr(11), "character 11 is not a letter"},
+        {form.substr(0, 8), "a length no printable text has"},
+        {form.substr(0, 4) + (form[4] == 'z' ? 'y' : 'z') + form.substr(5), "check does not match"},
+        {form.substr(0, 7) + "___" + form.substr(10), "check does not match"},
+        {"vm8_" + form.substr(4), "does not begin with vm9_"},
+        {"vm9_", "a length no printable text has"},
+    };
+    for (const auto& each : cases) {
+        ASSERT_TRUE(IsWrapped(each.damaged)) << each.damaged;
+        const Unwrapped unwrapped = Unwrap(each.damaged);
+        ASSERT_TRUE(unwrapped.damage.has_value()) << each.damaged;
+        EXPECT_NE(unwrapped.damage->find(each.why), std::string::npos) << *unwrapped.damage;
+        EXPECT_TRUE(unwrapped.damage->starts_with("The printable text is damaged: "));
+        EXPECT_TRUE(unwrapped.cipherText.empty());
+    }
+}
+
+// Every single character changed to every other printable ASCII character, in forms of short
+// and long ciphertexts: recognised as a printable text and refused, at least 99 times in 100.
+TEST(PrintableFormTest, CatchesASingleChangedCharacter) {
+    int changes = 0;
+    int caught = 0;
+    const std::vector<std::string> made = cipherTexts(1);
+    for (const std::size_t which : {0, 29, 60, 109}) {
+        const std::string form = *Wrap(made[which]);
+        for (std::size_t at = 0; at < form.size(); ++at)
+            for (char replacement = ' '; replacement <= '~'; ++replacement) {
+                if (replacement == form[at])
+                    continue;
+                std::string changed = form;
+                changed[at] = replacement;
+                ++changes;
+                caught += IsWrapped(changed) && Unwrap(changed).damage.has_value() ? 1 : 0;
+            }
+    }
+    EXPECT_GE(caught * 100, changes * 99) << caught << " of " << changes;
+}
+
+// XML 1.0 text, a URL query's unreserved characters, the GSM 7-bit basic alphabet of SMS and a
+// JSON string each take every character of the form as it stands.
+TEST(PrintableFormTest, TravelsThroughXmlUrlsSmsAndJsonUnchanged) {
+    const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    const struct {
+        const char* carrier;
+        std::string keeps;
+    } carriers[] = {
+        {"XML element text, unescaped", letters + "_ !#$%()*+,-./:;=?@[]^`{|}~"},
+        {"URL query, unreserved", letters + "-._~"},
+        {"GSM 7-bit basic alphabet", letters + "@$_!\"#%&'()*+,-./:;<=>? "},
+        {"JSON string, unescaped", letters + "_ !#$%&'()*+,-./:;<=>?@[]^`{|}~"},
+    };
+    for (const std::string& cipherText : cipherTexts(1)) {
+        const std::string form = *Wrap(cipherText);
+        for (const auto& each : carriers)
+            for (const char character : form)
+                ASSERT_NE(each.keeps.find(character), std::string::npos)
+                    << each.carrier << ": '" << character << "'";
+    }
+}
+
+} // namespace
+} // namespace vellum::printable

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The printable form of a ciphertext: the same scrambled text, wrapped in ASCII letters, digits
+// and underscores only, so that it survives XML, URLs, SMS, e-mail, JSON and terminals, and a
+// double-click selects it whole. It protects nothing more than the ciphertext inside it.
+//
+// Layout: the prefix "vm9_", three check digits, then three digits for each pair of ciphertext
+// characters and two for a last odd one. A digit is one of the 63 characters 0-9, A-Z, a-z and
+// _, in that order, most significant first; a ciphertext code c (14 to 127) counts as c - 14,
+// and a pair (a, b) as a × 114 + b. The check is the sum of the data digits' values, each times
+// its place (1, 2, 3...), modulo 65521. A ciphertext's first character is its key character,
+// which is never a "v", so no ciphertext begins with the prefix.
+namespace vellum::printable {
+
+inline constexpr std::string_view kPrefix = "vm9_";
+
+// The printable form of `cipherText`; nothing when a code lies outside 14 to 127, where no
+// ciphertext has one.
+std::optional<std::string> Wrap(std::string_view cipherText);
+
+// Whether `text`, leading and trailing white space aside, claims to be a printable form.
+bool IsWrapped(std::string_view text);
+
+struct Unwrapped {
+    std::string cipherText;
+    std::optional<std::string> damage; // why the printable text was refused, in the user's words
+};
+
+// The ciphertext inside a printable form (see IsWrapped), or why the form is damaged.
+Unwrapped Unwrap(std::string_view text);
+
+} // namespace vellum::printable
