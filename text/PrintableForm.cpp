@@ -43,19 +43,19 @@ unsigned checkOf(std::string_view digits) {
     return check % kCheckModulus;
 }
 
-// Writes `value` as `count` digits, the most significant first, and moves `out` past them.
-void writeDigits(char*& out, unsigned value, std::size_t count) {
-    for (std::size_t at = count; at-- > 0; value /= kBase)
-        out[at] = kDigits[value % kBase];
-    out += count;
+// Writes `value`, below 63^3, as three digits, the most significant first.
+void writeThreeDigits(char* out, unsigned value) {
+    out[0] = kDigits[value / (kBase * kBase)];
+    out[1] = kDigits[value / kBase % kBase];
+    out[2] = kDigits[value % kBase];
 }
 
-// The number `digits` stand for; they are known to be digits.
-int readDigits(std::string_view digits) {
-    int value = 0;
-    for (const char digit : digits)
-        value = value * static_cast<int>(kBase) + valueOf(digit);
-    return value;
+// The number three digits stand for, or -1 when one of them is not a digit.
+int readThreeDigits(const char* digits) {
+    const int high = valueOf(digits[0]);
+    const int middle = valueOf(digits[1]);
+    const int low = valueOf(digits[2]);
+    return (high | middle | low) < 0 ? -1 : (high * 63 + middle) * 63 + low;
 }
 
 int codeValue(char character) {
@@ -86,26 +86,31 @@ std::string places(std::size_t first, std::size_t count) {
 
 } // namespace
 
+// One pass over the ciphertext, one allocation; the check digits are written last.
 std::optional<std::string> Wrap(std::string_view cipherText) {
-    if (std::any_of(cipherText.begin(), cipherText.end(), [](char character) {
-            return static_cast<unsigned>(codeValue(character)) >= kCodes;
-        }))
-        return std::nullopt;
     const std::size_t pairs = cipherText.size() / 2;
     const bool odd = cipherText.size() % 2 != 0;
     std::string form(kPrefix.size() + kCheckDigits + pairs * kPairDigits + (odd ? kLastDigits : 0),
                      '\0');
-    char* checkAt = std::copy(kPrefix.begin(), kPrefix.end(), form.data());
+    char* const checkAt = std::copy(kPrefix.begin(), kPrefix.end(), form.data());
     char* out = checkAt + kCheckDigits;
-    for (std::size_t pair = 0; pair < pairs; ++pair)
-        writeDigits(out,
-                    static_cast<unsigned>(codeValue(cipherText[2 * pair]) * kCodes +
-                                          codeValue(cipherText[2 * pair + 1])),
-                    kPairDigits);
-    if (odd)
-        writeDigits(out, static_cast<unsigned>(codeValue(cipherText.back())), kLastDigits);
-    writeDigits(checkAt, checkOf(std::string_view(form).substr(kPrefix.size() + kCheckDigits)),
-                kCheckDigits);
+    unsigned outside = 0;
+    for (std::size_t pair = 0; pair < pairs; ++pair, out += kPairDigits) {
+        const auto first = static_cast<unsigned>(codeValue(cipherText[2 * pair]));
+        const auto second = static_cast<unsigned>(codeValue(cipherText[2 * pair + 1]));
+        outside |= (first >= kCodes ? 1U : 0U) | (second >= kCodes ? 1U : 0U);
+        writeThreeDigits(out, first * kCodes + second);
+    }
+    if (odd) {
+        const auto last = static_cast<unsigned>(codeValue(cipherText.back()));
+        outside |= last >= kCodes ? 1U : 0U;
+        out[0] = kDigits[last / kBase % kBase];
+        out[1] = kDigits[last % kBase];
+    }
+    if (outside != 0)
+        return std::nullopt;
+    writeThreeDigits(checkAt,
+                     checkOf(std::string_view(form).substr(kPrefix.size() + kCheckDigits)));
     return form;
 }
 
@@ -134,23 +139,28 @@ Unwrapped Unwrap(std::string_view text) {
     if (body < kCheckDigits || (body - kCheckDigits) % kPairDigits == 1)
         return damaged("it has " + std::to_string(form.size()) +
                        " characters, a length no printable text has");
-
     const std::string_view data = form.substr(kPrefix.size() + kCheckDigits);
-    if (static_cast<unsigned>(readDigits(form.substr(kPrefix.size(), kCheckDigits))) !=
-        checkOf(data))
+    if (static_cast<unsigned>(readThreeDigits(form.data() + kPrefix.size())) != checkOf(data))
         return damaged("its check does not match, so a character in it was changed, added or lost");
-    Unwrapped unwrapped;
-    std::string& cipherText = unwrapped.cipherText;
-    cipherText.reserve(data.size() / kPairDigits * 2 + 1);
-    for (std::size_t at = 0; at < data.size(); at += kPairDigits) {
-        const std::size_t count = std::min(kPairDigits, data.size() - at);
-        const int value = readDigits(data.substr(at, count));
-        if (value >= (count == kPairDigits ? kCodes * kCodes : kCodes))
-            return damaged(places(kPrefix.size() + kCheckDigits + at, count) +
+
+    const std::size_t pairs = data.size() / kPairDigits;
+    const bool odd = data.size() % kPairDigits != 0;
+    Unwrapped unwrapped{std::string(2 * pairs + (odd ? 1 : 0), '\0'), std::nullopt};
+    char* out = unwrapped.cipherText.data();
+    for (std::size_t pair = 0; pair < pairs; ++pair) {
+        const int value = readThreeDigits(data.data() + pair * kPairDigits);
+        if (value >= kCodes * kCodes)
+            return damaged(places(kPrefix.size() + kCheckDigits + pair * kPairDigits, kPairDigits) +
                            " stand for no scrambled text");
-        if (count == kPairDigits)
-            cipherText += static_cast<char>(value / kCodes + kLowestCode);
-        cipherText += static_cast<char>(value % kCodes + kLowestCode);
+        *out++ = static_cast<char>(value / kCodes + kLowestCode);
+        *out++ = static_cast<char>(value % kCodes + kLowestCode);
+    }
+    if (odd) {
+        const int value = valueOf(data[data.size() - 2]) * 63 + valueOf(data.back());
+        if (value >= kCodes)
+            return damaged(places(form.size() - kLastDigits, kLastDigits) +
+                           " stand for no scrambled text");
+        *out = static_cast<char>(value + kLowestCode);
     }
     return unwrapped;
 }
