@@ -3,6 +3,7 @@
 #include "LineFilter.h"
 #include "Version.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
@@ -178,7 +179,7 @@ std::optional<std::string> windowProgram() {
         return std::nullopt;
     std::string_view relative = kWindowProgram;
     for (; relative.starts_with("../"); relative.remove_prefix(3))
-        folder->erase(folder->rfind('/'));
+        folder->erase(std::min(folder->rfind('/'), folder->size())); // "/" itself has no parent
     return *folder + '/' + std::string(relative);
 }
 
