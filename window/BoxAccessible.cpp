@@ -12,18 +12,6 @@ namespace vellum {
 BoxAccessible::BoxAccessible(QLineEdit* box)
     : QAccessibleWidget(box, QAccessible::EditableText) {}
 
-bool BoxAccessible::QtReportsEmptyAttributeRuns() {
-    QLineEdit scratch(QStringLiteral("ab"));
-    QAccessibleInterface* const own = QAccessible::queryAccessibleInterface(&scratch);
-    QAccessibleTextInterface* const text = own != nullptr ? own->textInterface() : nullptr;
-    if (text == nullptr)
-        return false;
-    int start = 0;
-    int end = 0;
-    text->attributes(0, &start, &end);
-    return end <= start;
-}
-
 void* BoxAccessible::interface_cast(QAccessible::InterfaceType type) {
     if (type == QAccessible::TextInterface)
         return static_cast<QAccessibleTextInterface*>(this);

@@ -7,8 +7,10 @@ class QLineEdit;
 namespace vellum {
 
 // A line edit as screen readers see it: what Qt's own interface reports, except that the text's
-// attributes are one run over the whole text. Qt reports a run of no characters at each offset,
-// and Orca 43 then leaves the last character out whenever it reads a box's text.
+// attributes are one run over the whole text, and that no boundary request can hang. Qt 6.4
+// reports a run of no characters at each offset, and Orca 43 then leaves the last character out
+// whenever it reads a box's text; and Qt's word and sentence boundaries loop forever at the end
+// of the text, in 6.4 and 6.8 alike.
 //
 // Any client on the accessibility bus can call it, so every offset is checked: -1 means the end,
 // as in AT-SPI, anything else outside the text is taken to its nearer end, and a reversed range
@@ -18,9 +20,6 @@ class BoxAccessible : public QAccessibleWidget,
                       public QAccessibleEditableTextInterface {
 public:
     explicit BoxAccessible(QLineEdit* box);
-
-    // Whether Qt's own interface reports the fault this one mends; asked once, of a scratch box.
-    static bool QtReportsEmptyAttributeRuns();
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text type) const override;

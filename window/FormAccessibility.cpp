@@ -30,28 +30,13 @@ QWidget* announcerOf(QWidget& window) {
 }
 #endif
 
-// Whether Qt's own box interface needs mending, asked of Qt the first time a box's interface is
-// wanted, so that only screen-reader users pay for asking; meanwhile the factory stands aside.
-bool askingQt = false;
-
-bool boxesNeedMending() {
-    static const bool needed = [] {
-        askingQt = true;
-        const bool faulty = BoxAccessible::QtReportsEmptyAttributeRuns();
-        askingQt = false;
-        return faulty;
-    }();
-    return needed;
-}
-
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
     if (!object->isWidgetType())
         return nullptr;
     auto* const widget = static_cast<QWidget*>(object);
     if (className == QLatin1String(Form1::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::Window);
-    if (className == QLatin1String(QLineEdit::staticMetaObject.className()) && !askingQt &&
-        boxesNeedMending())
+    if (className == QLatin1String(QLineEdit::staticMetaObject.className()))
         return new BoxAccessible(static_cast<QLineEdit*>(widget));
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (widget->objectName() == QLatin1String(kAnnouncer))

@@ -11,8 +11,8 @@ namespace vellum {
 // What a screen reader needs beyond what Qt's own controls tell it.
 
 // Makes Qt expose Form1 as a frame (a plain QWidget would be a "filler"), and line edits through
-// BoxAccessible wherever Qt's own interface reports empty attribute runs. Call before anything
-// asks for the window's accessible interface; calling it again changes nothing.
+// BoxAccessible. Call before anything asks for the window's accessible interface; calling it
+// again changes nothing.
 void InstallAccessibleInterfaces();
 
 // A push button that can be checked, so that a screen reader reports and announces its state,
