@@ -36,7 +36,7 @@ std::string inputFor(Direction direction, bool printable) {
     if (direction != Direction::Decrypt)
         return kLine + "\n";
     const std::string cipherText = ComponentSecurity().Encrypt(kLine);
-    return (printable ? vellum::printable::Wrap(cipherText).value() : cipherText) + "\n";
+    return (printable ? vellum::printable::Wrap(cipherText) : cipherText) + "\n";
 }
 
 template <Direction direction, bool printable = false> void BM_FilterLine(benchmark::State& state) {

@@ -97,7 +97,7 @@ bool LineFilter::filterLine(std::string_view line) {
         std::string result = m_direction == Direction::Decrypt ? m_security.Decrypt(m_codes)
                                                                : m_security.Encrypt(m_codes);
         if (m_direction == Direction::EncryptToPrintable)
-            result = printable::Wrap(result).value();
+            result = printable::Wrap(result);
         windows1252::AppendUtf8(m_showControls ? showingControls(result) : result, m_output);
         m_output += '\n';
         return true;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 
 namespace vellum::printable {
 
@@ -87,7 +88,7 @@ std::string places(std::size_t first, std::size_t count) {
 } // namespace
 
 // One pass over the ciphertext, one allocation; the check digits are written last.
-std::optional<std::string> Wrap(std::string_view cipherText) {
+std::string Wrap(std::string_view cipherText) {
     const std::size_t pairs = cipherText.size() / 2;
     const bool odd = cipherText.size() % 2 != 0;
     std::string form(kPrefix.size() + kCheckDigits + pairs * kPairDigits + (odd ? kLastDigits : 0),
@@ -108,7 +109,8 @@ std::optional<std::string> Wrap(std::string_view cipherText) {
         out[1] = kDigits[last % kBase];
     }
     if (outside != 0)
-        return std::nullopt;
+        throw std::invalid_argument(
+            "a printable form wraps ciphertexts, whose codes are 14 to 127");
     writeThreeDigits(checkAt,
                      checkOf(std::string_view(form).substr(kPrefix.size() + kCheckDigits)));
     return form;

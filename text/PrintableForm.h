@@ -18,9 +18,9 @@ namespace vellum::printable {
 
 inline constexpr std::string_view kPrefix = "vm9_";
 
-// The printable form of `cipherText`; nothing when a code lies outside 14 to 127, where no
-// ciphertext has one.
-std::optional<std::string> Wrap(std::string_view cipherText);
+// The printable form of `cipherText`. Throws std::invalid_argument for a code outside 14 to 127,
+// which no ciphertext has.
+std::string Wrap(std::string_view cipherText);
 
 // Whether `text`, leading and trailing white space aside, claims to be a printable form.
 bool IsWrapped(std::string_view text);

@@ -245,7 +245,7 @@ void Form1::copyPrintable_Triggered() {
         box.exec();
         return;
     }
-    DumpToClipboard(QString::fromLatin1(printable::Wrap(codesOf(lastCipherText).codes).value()));
+    DumpToClipboard(QString::fromLatin1(printable::Wrap(codesOf(lastCipherText).codes)));
     AnnounceToScreenReaders(*this, QStringLiteral("Copied the scrambled text as printable text."));
 }
 

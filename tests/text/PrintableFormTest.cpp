@@ -4,6 +4,7 @@
 #include "KeyTables.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -26,14 +27,13 @@ std::vector<std::string> cipherTexts(int each = 4) {
 
 TEST(PrintableFormTest, CarriesEveryCiphertextBackWholeInLettersDigitsAndUnderscores) {
     for (const std::string& cipherText : cipherTexts()) {
-        const std::optional<std::string> form = Wrap(cipherText);
-        ASSERT_TRUE(form.has_value());
-        EXPECT_TRUE(form->starts_with(kPrefix));
-        EXPECT_LE(form->size(), kPrefix.size() + 3 + cipherText.size() * 3 / 2 + 2);
-        for (const char character : *form)
+        const std::string form = Wrap(cipherText);
+        EXPECT_TRUE(form.starts_with(kPrefix));
+        EXPECT_LE(form.size(), kPrefix.size() + 3 + cipherText.size() * 3 / 2 + 2);
+        for (const char character : form)
             ASSERT_TRUE(std::isalnum(static_cast<unsigned char>(character)) || character == '_')
-                << *form;
-        for (const std::string& pasted : {*form, " \t" + *form + "\r\n"}) {
+                << form;
+        for (const std::string& pasted : {form, " \t" + form + "\r\n"}) {
             ASSERT_TRUE(IsWrapped(pasted));
             const Unwrapped unwrapped = Unwrap(pasted);
             ASSERT_FALSE(unwrapped.damage.has_value()) << *unwrapped.damage;
@@ -41,7 +41,7 @@ TEST(PrintableFormTest, CarriesEveryCiphertextBackWholeInLettersDigitsAndUndersc
         }
         EXPECT_FALSE(IsWrapped(cipherText));
     }
-    EXPECT_FALSE(Wrap("plain\x7").has_value()); // codes below 14 are no ciphertext's
+    EXPECT_THROW(Wrap("plain\x7"), std::invalid_argument); // codes below 14 are no ciphertext's
 }
 
 TEST(PrintableFormTest, NoCiphertextCanBeginWithThePrefix) {
@@ -56,7 +56,7 @@ TEST(PrintableFormTest, NoCiphertextCanBeginWithThePrefix) {
 }
 
 TEST(PrintableFormTest, RefusesEachKindOfDamageAndSaysWhy) {
-    const std::string form = *Wrap(cipherTexts(1)[29]);
+    const std::string form = Wrap(cipherTexts(1)[29]);
     const struct {
         std::string damaged;
         std::string why;
@@ -85,7 +85,7 @@ TEST(PrintableFormTest, CatchesASingleChangedCharacter) {
     int caught = 0;
     const std::vector<std::string> made = cipherTexts(1);
     for (const std::size_t which : {0, 29, 60, 109}) {
-        const std::string form = *Wrap(made[which]);
+        const std::string form = Wrap(made[which]);
         for (std::size_t at = 0; at < form.size(); ++at)
             for (char replacement = ' '; replacement <= '~'; ++replacement) {
                 if (replacement == form[at])
@@ -113,7 +113,7 @@ TEST(PrintableFormTest, TravelsThroughXmlUrlsSmsAndJsonUnchanged) {
         {"JSON string, unescaped", letters + "_ !#$%&'()*+,-./:;<=>?@[]^`{|}~"},
     };
     for (const std::string& cipherText : cipherTexts(1)) {
-        const std::string form = *Wrap(cipherText);
+        const std::string form = Wrap(cipherText);
         for (const auto& each : carriers)
             for (const char character : form)
                 ASSERT_NE(each.keeps.find(character), std::string::npos)
