@@ -102,13 +102,15 @@ expect_refusal() {
 # architecture.
 check_hardening() {
     local -a options=()
-    if ! readelf -n /usr/lib/"$(dpkg-architecture -qDEB_HOST_MULTIARCH)"/Scrt1.o 2>/dev/null |
-        grep -q 'x86 feature: IBT, SHSTK'; then
+    local notes usage
+    # Read whole before grep: with pipefail, grep -q ending early would fail the writer.
+    notes=$(readelf -n /usr/lib/"$(dpkg-architecture -qDEB_HOST_MULTIARCH)"/Scrt1.o 2>&1 || true)
+    usage=$(hardening-check --help 2>&1 || true)
+    if ! grep -q 'x86 feature: IBT, SHSTK' <<<"$notes"; then
         options+=(--nocfprotection)
         echo "    (control flow integrity left out: this C library carries no CET marking)"
     fi
-    if [ "$(dpkg --print-architecture)" != arm64 ] &&
-        hardening-check --help 2>&1 | grep -q -- --nobranchprotection; then
+    if [ "$(dpkg --print-architecture)" != arm64 ] && grep -q -- --nobranchprotection <<<"$usage"; then
         options+=(--nobranchprotection)
         echo "    (branch protection left out: it is an AArch64 feature)"
     fi
