@@ -10,13 +10,23 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 version=$(dpkg-parsechangelog -S Version)
 
+# The work tree's files: those git tracks or would, or, in a copy without git (as the clean roots
+# of scripts/test-in-root.sh hold), every file but the build folders.
+tree_files() {
+    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        git ls-files -z --cached --others --exclude-standard
+    else
+        find . -path './build*' -prune -o -type f -printf '%P\0'
+    fi
+}
+
 # build FOLDER [COMMAND-PREFIX...]: a source package and its binaries from a fresh copy, in FOLDER.
 build() {
     local folder=$1 tree
     shift
     tree=$folder/vellumark9-$version
     mkdir -p "$tree"
-    git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf - | tar -C "$tree" -xf -
+    tree_files | tar --null -T - -cf - | tar -C "$tree" -xf -
     (cd "$tree" && "$@" dpkg-buildpackage -us -uc >"$folder/build.log" 2>&1) ||
         { tail -n 40 "$folder/build.log"; echo "FAIL: dpkg-buildpackage failed in $folder"; exit 1; }
 }
