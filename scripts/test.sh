@@ -12,7 +12,7 @@ vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" \
     xvfb xauth openbox xdotool xclip x11-utils dbus at-spi2-core python3-pyatspi orca \
     clang libclang-rt-dev \
     desktop-file-utils appstream dpkg-dev file lintian man-db clang-format clang-tidy \
-    debhelper devscripts autopkgtest faketime diffoscope-minimal
+    build-essential debhelper devscripts autopkgtest faketime diffoscope-minimal
 
 echo "==> Checking the formatting against .clang-format"
 find app bench component filter fuzz tests text window -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
