@@ -21,11 +21,15 @@ bool carriesWhole(const std::string& plainText) {
 
 std::string scramble(const std::string& plainText, const std::string& table,
                      runtime::RandomSource& random, runtime::Clock& clock) {
-    return engine::assemble<kFormat>(plainText, table, random, clock);
+    std::string cipherText;
+    engine::assemble<kFormat>(plainText, table, random, clock, cipherText);
+    return cipherText;
 }
 
 std::string unscramble(std::string& cipherText, const std::string& table) {
-    return engine::decode<kFormat>(cipherText, table);
+    std::string plainText;
+    engine::decode<kFormat>(cipherText, table, plainText);
+    return plainText;
 }
 
 } // namespace vellum::binary

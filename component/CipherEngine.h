@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <string_view>
 
 // The ciphertext layout both ciphers share: a key character drawn at random, a length character,
 // pad fillers, one shifted character per plaintext character, trailing fillers up to 30
@@ -79,14 +80,35 @@ private:
     int m_index;
 };
 
-// The cipher character of every sum of a shift and a code (each 0 to 255), worked out once.
+// Every code as the finished ciphertext writes it: the substitutions applied in order. They are
+// applied character by character as the text is assembled, which ends the same as passes over the
+// finished text: no assembled character has a code a substitution writes.
+template <const Format& format>
+inline constexpr std::array<char, 256> kWritten = [] {
+    std::array<char, 256> written{};
+    for (std::size_t code = 0; code < written.size(); ++code) {
+        char character = static_cast<char>(code);
+        for (int at = 0; at < format.substitutionCount; ++at)
+            if (character == format.substitutions[at].original)
+                character = format.substitutions[at].written;
+        written[code] = character;
+    }
+    return written;
+}();
+
+template <const Format& format> char written(char character) {
+    return kWritten<format>[static_cast<unsigned char>(character)];
+}
+
+// The written cipher character of every sum of a shift and a code (each 0 to 255), worked out
+// once.
 template <const Format& format>
 inline constexpr std::array<char, 511> kEncodedSums = [] {
     static_assert(format.modulus - 1 + format.offset <= 255, "every cipher character has a code");
     std::array<char, 511> encoded{};
     for (int sum = 0; sum < 511; ++sum)
         encoded[static_cast<std::size_t>(sum)] =
-            static_cast<char>(sum % format.modulus + format.offset);
+            kWritten<format>[static_cast<std::size_t>(sum % format.modulus + format.offset)];
     return encoded;
 }();
 
@@ -109,16 +131,59 @@ inline constexpr std::array<char, 511> kDecodedDifferences = [] {
     return decoded;
 }();
 
-void appendFillers(std::string& output, Int16 count, char filler, runtime::RandomSource& random);
+// Writes `count` fillers at `out`: `filler`, or random ones when it is 0, each as `written` has it.
+void writeFillers(char* out, Int16 count, char filler, const std::array<char, 256>& written,
+                  runtime::RandomSource& random);
+
+// A search position is 16 bits: a substituted character beyond position 32,767 could not have
+// been found there, and fails. Only substitutions write their codes, so finding one is enough.
+template <const Format& format> void requireSearchable(const std::string& cipherText) {
+    if (cipherText.size() <= runtime::kLastSearchablePosition)
+        return;
+    const std::string_view beyond =
+        std::string_view(cipherText).substr(runtime::kLastSearchablePosition);
+    for (int at = 0; at < format.substitutionCount; ++at)
+        if (beyond.find(format.substitutions[at].written) != std::string_view::npos)
+            throw runtime::Fault("search position beyond 32,767");
+}
+
+// Undoes the substitutions in order. A text every search reaches the end of takes one pass, each
+// character undone whole, which ends the same: blocks of 16 in a loop of fixed length, which the
+// compiler vectorises, the last block overlapping the one before it (undoing twice changes
+// nothing more). A longer text keeps its pass per substitution, so that a failure leaves exactly
+// the earlier replacements made.
+template <const Format& format> void undoSubstitutions(std::string& cipherText) {
+    constexpr std::size_t kBlock = 16;
+    const auto undo = [](char* characters, std::size_t count) {
+        for (std::size_t at = 0; at < count; ++at)
+            for (int step = 0; step < format.substitutionCount; ++step)
+                characters[at] = characters[at] == format.substitutions[step].written
+                                     ? format.substitutions[step].original
+                                     : characters[at];
+    };
+    char* const text = cipherText.data();
+    if (cipherText.size() > runtime::kLastSearchablePosition) {
+        for (int step = 0; step < format.substitutionCount; ++step)
+            runtime::substitute(cipherText, format.substitutions[step].written,
+                                format.substitutions[step].original);
+    } else if (cipherText.size() < kBlock) {
+        undo(text, cipherText.size());
+    } else {
+        for (std::size_t at = 0; at + kBlock < cipherText.size(); at += kBlock)
+            undo(text + at, kBlock);
+        undo(text + cipherText.size() - kBlock, kBlock);
+    }
+}
 
 // The table's actual length is what the index formula divides by; it must be the constant.
 void requireLength(const std::string& table, int length);
 
 } // namespace detail
 
+// Assembles the ciphertext of `plainText` into `cipherText`, whose storage is reused.
 template <const Format& format>
-std::string assemble(const std::string& plainText, const std::string& table,
-                     runtime::RandomSource& random, runtime::Clock& clock) {
+void assemble(const std::string& plainText, const std::string& table, runtime::RandomSource& random,
+              runtime::Clock& clock, std::string& cipherText) {
     using namespace detail;
     requireLength(table, format.tableLength);
     runtime::seedFromClockDigits(random, clock);
@@ -128,44 +193,41 @@ std::string assemble(const std::string& plainText, const std::string& table,
     const Int16 trailingCount =
         toInt16(Int32(Int16(kShortestCipherText) - padCount - Int16(2)) - length);
 
-    std::string output;
-    output.reserve(
-        static_cast<std::size_t>(std::max(kShortestCipherText, 2 + padCount.get() + length.get())));
-    output += characterOf(codeAt(table, key));
-    output +=
-        characterOf((Int32(codeAt(table, key + 1)) + length) % format.modulus + format.offset);
-    appendFillers(output, padCount, format.padFiller, random);
+    // Written in place through pointers: a store through the string itself could change its own
+    // buffer pointer, as far as the compiler knows, which it would then reload for every character.
+    const auto prefixLength = static_cast<std::size_t>(2 + std::max<int>(0, padCount.get()));
+    cipherText.resize(prefixLength + plainText.size() +
+                      static_cast<std::size_t>(std::max<int>(0, trailingCount.get())));
+    char* const out = cipherText.data();
+    out[0] = written<format>(characterOf(codeAt(table, key)));
+    out[1] = written<format>(
+        characterOf((Int32(codeAt(table, key + 1)) + length) % format.modulus + format.offset));
+    writeFillers(out + 2, padCount, format.padFiller, kWritten<format>, random);
 
     // The plaintext's characters are counted in 16 bits, and the count cannot pass its last value.
     if (toInt16(length) == Int16(std::numeric_limits<std::int16_t>::max()))
         throw runtime::Fault("integer overflow in addition");
-    Shifts<format> shifts(table, Int32(1) + key + Int32(Int16(output.size())), key);
-    const std::size_t start = output.size();
-    output.resize(start + plainText.size());
-    // Through a pointer: a store through the string itself could change its own buffer pointer,
-    // as far as the compiler knows, which it would then reload for every character.
-    char* const encoded = output.data() + start;
+    Shifts<format> shifts(table, Int32(1) + key + Int32(Int16(prefixLength)), key);
+    const char* const plain = plainText.data();
+    char* const encoded = out + prefixLength;
     for (std::size_t at = 0; at < plainText.size(); ++at)
         encoded[at] = kEncodedSums<format>[static_cast<std::size_t>(shifts.next()) +
-                                           static_cast<unsigned char>(plainText[at])];
+                                           static_cast<unsigned char>(plain[at])];
 
     if (format.trailingFiller == 0)
         random.Reseed(clock.Now().Serial());
-    appendFillers(output, trailingCount, format.trailingFiller, random);
-    for (int at = 0; at < format.substitutionCount; ++at)
-        runtime::substitute(output, format.substitutions[at].original,
-                            format.substitutions[at].written);
-    return output;
+    writeFillers(encoded + plainText.size(), trailingCount, format.trailingFiller, kWritten<format>,
+                 random);
+    requireSearchable<format>(cipherText);
 }
 
-// Rewrites `cipherText` by undoing the substitutions first; they stay undone even on failure.
+// Decodes `cipherText` into `plainText`, whose storage is reused. Rewrites `cipherText` by undoing
+// the substitutions first; they stay undone even on failure.
 template <const Format& format>
-std::string decode(std::string& cipherText, const std::string& table) {
+void decode(std::string& cipherText, const std::string& table, std::string& plainText) {
     using namespace detail;
     requireLength(table, format.tableLength);
-    for (int at = 0; at < format.substitutionCount; ++at)
-        runtime::substitute(cipherText, format.substitutions[at].written,
-                            format.substitutions[at].original);
+    undoSubstitutions<format>(cipherText);
     const Int32 key =
         cipherText.empty() ? Int32(1) : runtime::tablePosition(table, cipherText.front());
     const Int16 base = codeAt(table, key + 1);
@@ -188,14 +250,15 @@ std::string decode(std::string& cipherText, const std::string& table) {
         if (static_cast<std::size_t>(last.get()) > cipherText.size())
             throw runtime::Fault("no character at that position");
         Shifts<format> shifts(table, Int32(first) + key, key);
+        const char* const cipher = cipherText.data();
         for (std::size_t at = static_cast<std::size_t>(first.get()) - 1;
              at < static_cast<std::size_t>(last.get()); ++at) {
             // The difference, -255 to 255, moved up to index the table from 0.
-            const int entry = static_cast<unsigned char>(cipherText[at]) - shifts.next() + 255;
+            const int entry = static_cast<unsigned char>(cipher[at]) - shifts.next() + 255;
             decoded[decodedLength++] = kDecodedDifferences<format>[static_cast<std::size_t>(entry)];
         }
     }
-    return std::string(decoded.data(), decodedLength);
+    plainText.assign(decoded.data(), decodedLength);
 }
 
 } // namespace vellum::engine

@@ -48,20 +48,36 @@ std::int32_t ComponentSecurity::ClassID() const {
 }
 
 std::string ComponentSecurity::Decrypt(std::string& cipherText) {
+    std::string plainText;
+    Decrypt(cipherText, plainText);
+    return plainText;
+}
+
+std::string ComponentSecurity::Encrypt(const std::string& plainText) {
+    std::string cipherText;
+    Encrypt(plainText, cipherText);
+    return cipherText;
+}
+
+void ComponentSecurity::Decrypt(std::string& cipherText, std::string& plainText) {
     try {
-        return text::unscramble(cipherText, TextKeyTable());
+        text::unscramble(cipherText, TextKeyTable(), plainText);
     } catch (const std::exception&) {
+        plainText.clear();
         throw ComponentError(10005, sourceOf("Decrypt"), "Error deciphering encrypted data.");
     }
 }
 
-std::string ComponentSecurity::Encrypt(const std::string& plainText) {
-    if (auto refusal = text::refusalOf(plainText))
+void ComponentSecurity::Encrypt(const std::string& plainText, std::string& cipherText) {
+    if (auto refusal = text::refusalOf(plainText)) {
+        cipherText.clear();
         throw ComponentError(10006, sourceOf("Encrypt"), std::move(*refusal));
+    }
     try {
-        return text::scramble(plainText, TextKeyTable(), runtime::processRandom(),
-                              runtime::processClock());
+        text::scramble(plainText, TextKeyTable(), runtime::processRandom(), runtime::processClock(),
+                       cipherText);
     } catch (const std::exception&) {
+        cipherText.clear();
         throw ComponentError(10006, sourceOf("Encrypt"), "Error encrypting data.");
     }
 }

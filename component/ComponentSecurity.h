@@ -42,6 +42,10 @@ public:
     // Accepts up to 109 characters with codes 14 to 124, the ones that are certain to come
     // back; raises ComponentError 10006 for anything else or on failure.
     std::string Encrypt(const std::string& plainText);
+    // The same two into a string of the caller's, whose storage is reused from call to call, as a
+    // filter's is from line to line. On failure it is left empty.
+    void Decrypt(std::string& cipherText, std::string& plainText);
+    void Encrypt(const std::string& plainText, std::string& cipherText);
 
     // The binary cipher never raises: std::nullopt on any failure. Decryption rewrites every code
     // 255 in the caller's text as 124, and leaves it so even on failure. Encryption accepts up

@@ -23,18 +23,15 @@ RandomSource*& currentSource() {
 
 } // namespace
 
+// One mix is enough: every draw mixes the state again on its way out.
 void MixingRandom::Reseed(double seed) {
-    m_state = mix(m_state ^ mix(std::bit_cast<std::uint64_t>(seed)));
+    m_state = mix(m_state ^ std::bit_cast<std::uint64_t>(seed));
 }
 
 float MixingRandom::Draw() {
     constexpr float kOneIn2To24 = 0x1p-24f;
-    return static_cast<float>(next() >> 40) * kOneIn2To24;
-}
-
-std::uint64_t MixingRandom::next() {
     m_state += 0x9E3779B97F4A7C15u;
-    return mix(m_state);
+    return static_cast<float>(mix(m_state) >> 40) * kOneIn2To24;
 }
 
 RandomSource& processRandom() {

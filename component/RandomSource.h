@@ -24,8 +24,6 @@ public:
     float Draw() override;
 
 private:
-    std::uint64_t next();
-
     std::uint64_t m_state;
 };
 

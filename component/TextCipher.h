@@ -17,11 +17,12 @@ inline constexpr std::size_t kLongestPlainText = 109;
 // Why Encrypt must refuse the plaintext, in plain words; nothing when it can be encrypted.
 std::optional<std::string> refusalOf(const std::string& plainText);
 
-// Assembles the ciphertext of any plaintext, drawing key position and fillers from `random`.
-std::string scramble(const std::string& plainText, const std::string& table,
-                     runtime::RandomSource& random, runtime::Clock& clock);
+// Assembles the ciphertext of any plaintext into `cipherText`, drawing key position and fillers
+// from `random`. The result strings of these two keep their storage from call to call.
+void scramble(const std::string& plainText, const std::string& table, runtime::RandomSource& random,
+              runtime::Clock& clock, std::string& cipherText);
 
-// Decodes a ciphertext; rewrites 127 as 124 and 126 as 59 in `cipherText` first.
-std::string unscramble(std::string& cipherText, const std::string& table);
+// Decodes a ciphertext into `plainText`; rewrites 127 as 124 and 126 as 59 in `cipherText` first.
+void unscramble(std::string& cipherText, const std::string& table, std::string& plainText);
 
 } // namespace vellum::text

@@ -15,7 +15,6 @@ Int32 tablePosition(const std::string& table, char character) {
 // would, ends the same way: everything up to position 32,767 replaced, then a failure if one is
 // left beyond. This does it in one branch-free pass and one search.
 void substitute(std::string& text, char from, char to) {
-    constexpr std::size_t kLastSearchablePosition = 32767;
     const std::size_t searchable = std::min(text.size(), kLastSearchablePosition);
     char* const begin = text.data();
     for (char* at = begin; at != begin + searchable; ++at)
@@ -24,12 +23,7 @@ void substitute(std::string& text, char from, char to) {
         throw Fault("search position beyond 32,767");
 }
 
-Int32 roundToInt32(float value) {
-    // Below 2^23, adding and taking away 2^23 rounds ties to even exactly, without a library call;
-    // every draw the ciphers scale lands here.
-    constexpr float kTwoTo23 = 0x1p23f;
-    if (value >= 0.0f && value < kTwoTo23)
-        return static_cast<std::int32_t>((value + kTwoTo23) - kTwoTo23);
+Int32 roundAnyFloat(float value) {
     if (!std::isfinite(value))
         throw Fault("invalid floating-point value");
     const float rounded = std::nearbyint(value); // the default mode rounds ties to even
