@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
-#include <utility>
 
 namespace vellum::filter {
 
@@ -87,23 +86,25 @@ bool LineFilter::filterLine(std::string_view line) {
     ++m_lineNumber;
     if (const auto unconvertible = windows1252::FromUtf8(line, m_codes))
         return refuse(windows1252::Describe(*unconvertible));
-    if (m_direction == Direction::Decrypt && printable::IsWrapped(m_codes)) {
-        printable::Unwrapped unwrapped = printable::Unwrap(m_codes);
-        if (unwrapped.damage)
-            return refuse(*unwrapped.damage);
-        m_codes = std::move(unwrapped.cipherText);
-    }
     try {
-        std::string result = m_direction == Direction::Decrypt ? m_security.Decrypt(m_codes)
-                                                               : m_security.Encrypt(m_codes);
-        if (m_direction == Direction::EncryptToPrintable)
-            result = printable::Wrap(result);
-        windows1252::AppendUtf8(m_showControls ? showingControls(result) : result, m_output);
-        m_output += '\n';
-        return true;
+        if (m_direction != Direction::Decrypt) {
+            m_security.Encrypt(m_codes, m_result);
+        } else if (auto damage = printable::UnwrapIfWrapped(m_codes, m_spare)) {
+            return refuse(*damage);
+        } else {
+            m_security.Decrypt(m_codes, m_result);
+        }
     } catch (const ComponentError& error) {
         return refuse(windows1252::ToUtf8(error.Description()));
     }
+    if (m_direction == Direction::EncryptToPrintable)
+        printable::AppendWrapped(m_result, m_output);
+    else if (m_showControls)
+        windows1252::AppendUtf8(showingControls(m_result), m_output);
+    else
+        windows1252::AppendUtf8(m_result, m_output);
+    m_output += '\n';
+    return true;
 }
 
 bool LineFilter::refuse(const std::string& description) {

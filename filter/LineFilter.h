@@ -43,7 +43,11 @@ private:
     bool m_showControls;
     ComponentSecurity m_security;
     std::string m_unfinished; // the start of a line that later input completes
-    std::string m_codes;      // the line being filtered, in the ciphers' codes
+    // The line being filtered, in the ciphers' codes, and what the cipher made of it; their storage
+    // is kept from line to line.
+    std::string m_codes;
+    std::string m_result;
+    std::string m_spare; // for unwrapping printable forms
     std::size_t m_lineNumber = 0;
     std::string m_output;
     std::string m_failure;

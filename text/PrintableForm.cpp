@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <stdexcept>
 
 namespace vellum::printable {
@@ -11,19 +12,20 @@ namespace {
 constexpr std::string_view kDigits =
     "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz_";
 constexpr unsigned kBase = 63;
-constexpr int kLowestCode = 14;
-constexpr int kCodes = 114; // 14 to 127
+constexpr unsigned kLowestCode = 14;
+constexpr unsigned kCodes = 114; // 14 to 127
 constexpr std::size_t kCheckDigits = 3;
 constexpr std::size_t kPairDigits = 3;
 constexpr std::size_t kLastDigits = 2;
+constexpr std::size_t kDataStart = kPrefix.size() + kCheckDigits;
 constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
 
 // Each character's digit value, or -1 for a character that is not a digit.
-constexpr std::array<int, 256> kValues = [] {
-    std::array<int, 256> values{};
+constexpr std::array<std::int8_t, 256> kValues = [] {
+    std::array<std::int8_t, 256> values{};
     values.fill(-1);
     for (std::size_t digit = 0; digit < kDigits.size(); ++digit)
-        values[static_cast<unsigned char>(kDigits[digit])] = static_cast<int>(digit);
+        values[static_cast<unsigned char>(kDigits[digit])] = static_cast<std::int8_t>(digit);
     return values;
 }();
 
@@ -36,12 +38,18 @@ int valueOf(char character) {
 // than the modulus and never 0, so it is always caught; a changed check digit breaks the match.
 constexpr unsigned kCheckModulus = 65521;
 
+// The weighted sum of the digits with the values `first`, `second` and `third` at places `place`
+// and the two after it.
+std::uint64_t weighted(std::uint64_t place, unsigned first, unsigned second, unsigned third) {
+    return place * (first + second + third) + second + 2 * third;
+}
+
 unsigned checkOf(std::string_view digits) {
-    unsigned check = 0;
-    unsigned place = 0;
+    std::uint64_t check = 0;
+    std::uint64_t place = 0;
     for (const char digit : digits)
         check += ++place * static_cast<unsigned>(valueOf(digit));
-    return check % kCheckModulus;
+    return static_cast<unsigned>(check % kCheckModulus);
 }
 
 // Writes `value`, below 63^3, as three digits, the most significant first.
@@ -51,16 +59,22 @@ void writeThreeDigits(char* out, unsigned value) {
     out[2] = kDigits[value % kBase];
 }
 
-// The number three digits stand for, or -1 when one of them is not a digit.
+// The number three digits stand for, or a negative number when one of them is not a digit.
 int readThreeDigits(const char* digits) {
     const int high = valueOf(digits[0]);
     const int middle = valueOf(digits[1]);
     const int low = valueOf(digits[2]);
-    return (high | middle | low) < 0 ? -1 : (high * 63 + middle) * 63 + low;
+    return (high | middle | low) < 0
+               ? -1
+               : (high * static_cast<int>(kBase) + middle) * static_cast<int>(kBase) + low;
 }
 
-int codeValue(char character) {
-    return static_cast<unsigned char>(character) - kLowestCode;
+unsigned codeValue(char character) {
+    return static_cast<unsigned>(static_cast<unsigned char>(character)) - kLowestCode;
+}
+
+std::size_t wrappedLength(std::size_t cipherLength) {
+    return kDataStart + cipherLength / 2 * kPairDigits + (cipherLength % 2 != 0 ? kLastDigits : 0);
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -77,43 +91,117 @@ std::size_t prefixMismatches(std::string_view form) {
     return mismatches;
 }
 
-Unwrapped damaged(const std::string& why) {
-    return {{}, "The printable text is damaged: " + why + ". Nothing was decrypted."};
+bool hasWrappedLength(std::string_view form) {
+    const std::size_t body = form.size() - std::min(form.size(), kPrefix.size());
+    return body >= kCheckDigits && (body - kCheckDigits) % kPairDigits != 1;
+}
+
+// Decodes a whole, undamaged form into `cipherText` in one pass, every check folded into one sign:
+// lines go through here one after another. False at any damage, which damageOf then names.
+bool decodeUndamaged(std::string_view form, std::string& cipherText) {
+    if (prefixMismatches(form) != 0 || !hasWrappedLength(form))
+        return false;
+    const std::string_view data = form.substr(kDataStart);
+    const std::size_t pairs = data.size() / kPairDigits;
+    const bool odd = data.size() % kPairDigits != 0;
+    cipherText.resize(2 * pairs + (odd ? 1 : 0));
+    char* out = cipherText.data();
+    const char* in = data.data();
+    int damage = 0; // negative once anything is wrong
+    std::uint64_t check = 0;
+    for (std::size_t pair = 0; pair < pairs; ++pair, in += kPairDigits, out += 2) {
+        const int high = valueOf(in[0]), middle = valueOf(in[1]), low = valueOf(in[2]);
+        const int value = (high * static_cast<int>(kBase) + middle) * static_cast<int>(kBase) + low;
+        damage |= high | middle | low | (static_cast<int>(kCodes * kCodes) - 1 - value);
+        check += weighted(pair * kPairDigits + 1, static_cast<unsigned>(high),
+                          static_cast<unsigned>(middle), static_cast<unsigned>(low));
+        out[0] = static_cast<char>(static_cast<unsigned>(value) / kCodes + kLowestCode);
+        out[1] = static_cast<char>(static_cast<unsigned>(value) % kCodes + kLowestCode);
+    }
+    if (odd) {
+        const int high = valueOf(in[0]), low = valueOf(in[1]);
+        const int value = high * static_cast<int>(kBase) + low;
+        damage |= high | low | (static_cast<int>(kCodes) - 1 - value);
+        check += weighted(pairs * kPairDigits, 0, static_cast<unsigned>(high),
+                          static_cast<unsigned>(low));
+        out[0] = static_cast<char>(static_cast<unsigned>(value) + kLowestCode);
+    }
+    return damage >= 0 && static_cast<unsigned>(readThreeDigits(form.data() + kPrefix.size())) ==
+                              check % kCheckModulus;
+}
+
+std::string damaged(const std::string& why) {
+    return "The printable text is damaged: " + why + ". Nothing was decrypted.";
 }
 
 std::string places(std::size_t first, std::size_t count) {
     return "characters " + std::to_string(first + 1) + " to " + std::to_string(first + count);
 }
 
+// Where the form of a refused printable text is damaged first, in the order a reader checks it.
+std::string damageOf(std::string_view form) {
+    if (prefixMismatches(form) != 0)
+        return damaged("it does not begin with " + std::string(kPrefix));
+    const auto notDigit = std::find_if(form.begin() + kPrefix.size(), form.end(),
+                                       [](char character) { return valueOf(character) < 0; });
+    if (notDigit != form.end())
+        return damaged("character " + std::to_string(notDigit - form.begin() + 1) +
+                       " is not a letter, a digit or an underscore");
+    if (!hasWrappedLength(form))
+        return damaged("it has " + std::to_string(form.size()) +
+                       " characters, a length no printable text has");
+    if (static_cast<unsigned>(readThreeDigits(form.data() + kPrefix.size())) !=
+        checkOf(form.substr(kDataStart)))
+        return damaged("its check does not match, so a character in it was changed, added or lost");
+    // All that is left: digits standing for more than a pair of codes, or a last code, can hold.
+    std::size_t at = kDataStart;
+    while (at + kPairDigits <= form.size() &&
+           readThreeDigits(form.data() + at) < static_cast<int>(kCodes * kCodes))
+        at += kPairDigits;
+    return damaged(places(at, std::min(kPairDigits, form.size() - at)) +
+                   " stand for no scrambled text");
+}
+
 } // namespace
 
-// One pass over the ciphertext, one allocation; the check digits are written last.
 std::string Wrap(std::string_view cipherText) {
+    std::string form;
+    AppendWrapped(cipherText, form);
+    return form;
+}
+
+// One pass over the ciphertext; the check digits, worked out on the way, are written last.
+void AppendWrapped(std::string_view cipherText, std::string& text) {
+    const std::size_t start = text.size();
+    text.resize(start + wrappedLength(cipherText.size()));
+    char* const form = text.data() + start;
+    std::copy(kPrefix.begin(), kPrefix.end(), form);
+    char* out = form + kDataStart;
     const std::size_t pairs = cipherText.size() / 2;
-    const bool odd = cipherText.size() % 2 != 0;
-    std::string form(kPrefix.size() + kCheckDigits + pairs * kPairDigits + (odd ? kLastDigits : 0),
-                     '\0');
-    char* const checkAt = std::copy(kPrefix.begin(), kPrefix.end(), form.data());
-    char* out = checkAt + kCheckDigits;
     unsigned outside = 0;
+    std::uint64_t check = 0;
     for (std::size_t pair = 0; pair < pairs; ++pair, out += kPairDigits) {
-        const auto first = static_cast<unsigned>(codeValue(cipherText[2 * pair]));
-        const auto second = static_cast<unsigned>(codeValue(cipherText[2 * pair + 1]));
+        const unsigned first = codeValue(cipherText[2 * pair]);
+        const unsigned second = codeValue(cipherText[2 * pair + 1]);
         outside |= (first >= kCodes ? 1U : 0U) | (second >= kCodes ? 1U : 0U);
-        writeThreeDigits(out, first * kCodes + second);
+        const unsigned value = first * kCodes + second;
+        writeThreeDigits(out, value);
+        check += weighted(pair * kPairDigits + 1, value / (kBase * kBase), value / kBase % kBase,
+                          value % kBase);
     }
-    if (odd) {
-        const auto last = static_cast<unsigned>(codeValue(cipherText.back()));
+    if (cipherText.size() % 2 != 0) {
+        const unsigned last = codeValue(cipherText.back());
         outside |= last >= kCodes ? 1U : 0U;
         out[0] = kDigits[last / kBase % kBase];
         out[1] = kDigits[last % kBase];
+        check += weighted(pairs * kPairDigits, 0, last / kBase % kBase, last % kBase);
     }
-    if (outside != 0)
+    if (outside != 0) {
+        text.resize(start);
         throw std::invalid_argument(
             "a printable form wraps ciphertexts, whose codes are 14 to 127");
-    writeThreeDigits(checkAt,
-                     checkOf(std::string_view(form).substr(kPrefix.size() + kCheckDigits)));
-    return form;
+    }
+    writeThreeDigits(form + kPrefix.size(), static_cast<unsigned>(check % kCheckModulus));
 }
 
 // The prefix whole; or, so that a changed character there is caught too, the prefix with one
@@ -123,48 +211,26 @@ std::string Wrap(std::string_view cipherText) {
 bool IsWrapped(std::string_view text) {
     const std::string_view form = trimmed(text);
     const std::size_t mismatches = prefixMismatches(form);
-    return mismatches == 0 || (mismatches == 1 && form.size() > kPrefix.size() + kCheckDigits &&
+    return mismatches == 0 || (mismatches == 1 && form.size() > kDataStart &&
                                std::all_of(form.begin() + kPrefix.size(), form.end(),
                                            [](char character) { return valueOf(character) >= 0; }));
 }
 
-Unwrapped Unwrap(std::string_view text) {
+std::optional<std::string> Unwrap(std::string_view text, std::string& cipherText) {
     const std::string_view form = trimmed(text);
-    if (prefixMismatches(form) != 0)
-        return damaged("it does not begin with " + std::string(kPrefix));
-    const auto notDigit = std::find_if(form.begin() + kPrefix.size(), form.end(),
-                                       [](char character) { return valueOf(character) < 0; });
-    if (notDigit != form.end())
-        return damaged("character " + std::to_string(notDigit - form.begin() + 1) +
-                       " is not a letter, a digit or an underscore");
-    const std::size_t body = form.size() - kPrefix.size();
-    if (body < kCheckDigits || (body - kCheckDigits) % kPairDigits == 1)
-        return damaged("it has " + std::to_string(form.size()) +
-                       " characters, a length no printable text has");
-    const std::string_view data = form.substr(kPrefix.size() + kCheckDigits);
-    if (static_cast<unsigned>(readThreeDigits(form.data() + kPrefix.size())) != checkOf(data))
-        return damaged("its check does not match, so a character in it was changed, added or lost");
+    if (decodeUndamaged(form, cipherText))
+        return std::nullopt;
+    cipherText.clear();
+    return damageOf(form);
+}
 
-    const std::size_t pairs = data.size() / kPairDigits;
-    const bool odd = data.size() % kPairDigits != 0;
-    Unwrapped unwrapped{std::string(2 * pairs + (odd ? 1 : 0), '\0'), std::nullopt};
-    char* out = unwrapped.cipherText.data();
-    for (std::size_t pair = 0; pair < pairs; ++pair) {
-        const int value = readThreeDigits(data.data() + pair * kPairDigits);
-        if (value >= kCodes * kCodes)
-            return damaged(places(kPrefix.size() + kCheckDigits + pair * kPairDigits, kPairDigits) +
-                           " stand for no scrambled text");
-        *out++ = static_cast<char>(value / kCodes + kLowestCode);
-        *out++ = static_cast<char>(value % kCodes + kLowestCode);
-    }
-    if (odd) {
-        const int value = valueOf(data[data.size() - 2]) * 63 + valueOf(data.back());
-        if (value >= kCodes)
-            return damaged(places(form.size() - kLastDigits, kLastDigits) +
-                           " stand for no scrambled text");
-        *out = static_cast<char>(value + kLowestCode);
-    }
-    return unwrapped;
+std::optional<std::string> UnwrapIfWrapped(std::string& text, std::string& spare) {
+    if (!IsWrapped(text))
+        return std::nullopt;
+    std::optional<std::string> damage = Unwrap(text, spare);
+    if (!damage)
+        text.swap(spare);
+    return damage;
 }
 
 } // namespace vellum::printable

@@ -21,16 +21,19 @@ inline constexpr std::string_view kPrefix = "vm9_";
 // The printable form of `cipherText`. Throws std::invalid_argument for a code outside 14 to 127,
 // which no ciphertext has.
 std::string Wrap(std::string_view cipherText);
+// The same, appended to `text`; it is plain ASCII, and so the same in UTF-8 and in the codes.
+void AppendWrapped(std::string_view cipherText, std::string& text);
 
 // Whether `text`, leading and trailing white space aside, claims to be a printable form.
 bool IsWrapped(std::string_view text);
 
-struct Unwrapped {
-    std::string cipherText;
-    std::optional<std::string> damage; // why the printable text was refused, in the user's words
-};
+// The ciphertext inside a printable form (see IsWrapped), written into `cipherText`, whose storage
+// is reused; or why the form is damaged, in the user's words, and `cipherText` is left empty.
+std::optional<std::string> Unwrap(std::string_view text, std::string& cipherText);
 
-// The ciphertext inside a printable form (see IsWrapped), or why the form is damaged.
-Unwrapped Unwrap(std::string_view text);
+// The reading Decrypt takes of `text`, in the window and the filters alike: a printable form gives
+// way to the ciphertext inside it, unwrapped through `spare`, and any other text stays as it is.
+// Why the printable form is damaged, or nothing.
+std::optional<std::string> UnwrapIfWrapped(std::string& text, std::string& spare);
 
 } // namespace vellum::printable

@@ -70,12 +70,10 @@ class DamagedPrintableText : public std::runtime_error {
 
 // The ciphertext Decrypt reads: the one inside a printable form, or the text as it stands.
 std::string& unwrapped(std::string& text) {
-    if (!printable::IsWrapped(text))
-        return text;
-    printable::Unwrapped inside = printable::Unwrap(text);
-    if (inside.damage)
-        throw DamagedPrintableText(*inside.damage);
-    return text = std::move(inside.cipherText);
+    std::string spare;
+    if (const std::optional<std::string> damage = printable::UnwrapIfWrapped(text, spare))
+        throw DamagedPrintableText(*damage);
+    return text;
 }
 
 // One icon holding both sizes of the padlock, so that title bars and task bars each pick theirs.
