@@ -209,14 +209,15 @@ void assemble(const std::string& plainText, const std::string& table, runtime::R
         throw runtime::Fault("integer overflow in addition");
     Shifts<format> shifts(table, Int32(1) + key + Int32(Int16(prefixLength)), key);
     const char* const plain = plainText.data();
+    const std::size_t plainLength = plainText.size();
     char* const encoded = out + prefixLength;
-    for (std::size_t at = 0; at < plainText.size(); ++at)
+    for (std::size_t at = 0; at < plainLength; ++at)
         encoded[at] = kEncodedSums<format>[static_cast<std::size_t>(shifts.next()) +
                                            static_cast<unsigned char>(plain[at])];
 
     if (format.trailingFiller == 0)
         random.Reseed(clock.Now().Serial());
-    writeFillers(encoded + plainText.size(), trailingCount, format.trailingFiller, kWritten<format>,
+    writeFillers(encoded + plainLength, trailingCount, format.trailingFiller, kWritten<format>,
                  random);
     requireSearchable<format>(cipherText);
 }

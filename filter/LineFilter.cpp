@@ -3,9 +3,10 @@
 #include "PrintableForm.h"
 #include "Windows1252.h"
 
-#include <array>
 #include <cerrno>
 #include <cstring>
+#include <memory>
+#include <span>
 #include <unistd.h>
 
 namespace vellum::filter {
@@ -42,7 +43,7 @@ bool writeAll(int out, std::string_view text) {
     return true;
 }
 
-ssize_t readSome(int in, std::array<char, 65536>& buffer) {
+ssize_t readSome(int in, std::span<char> buffer) {
     ssize_t got = 0;
     do
         got = ::read(in, buffer.data(), buffer.size());
@@ -119,11 +120,13 @@ std::optional<std::string> Run(Direction direction, int in, int out) {
                "act there as keys.\nAdd --armor for their printable form, or redirect the output, "
                "for instance: vellumark9 --encrypt > note.txt";
     LineFilter filter(direction, toTerminal);
-    std::array<char, 65536> buffer{};
+    // Left unwritten until read: a one-line run touches one page of it, not sixteen.
+    constexpr std::size_t kBufferSize = 65536;
+    const auto buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
     for (;;) {
-        const ssize_t got = readSome(in, buffer);
+        const ssize_t got = readSome(in, {buffer.get(), kBufferSize});
         const int readError = errno;
-        const bool filtered = got > 0 ? filter.Feed({buffer.data(), static_cast<std::size_t>(got)})
+        const bool filtered = got > 0 ? filter.Feed({buffer.get(), static_cast<std::size_t>(got)})
                                       : got == 0 && filter.Finish();
         if (!writeAll(out, filter.output()))
             return systemError("cannot write the output", errno);

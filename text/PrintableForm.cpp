@@ -14,74 +14,111 @@ constexpr std::string_view kDigits =
 constexpr unsigned kBase = 63;
 constexpr unsigned kLowestCode = 14;
 constexpr unsigned kCodes = 114; // 14 to 127
+constexpr unsigned kHighestDigit = kBase - 1;
+constexpr unsigned kHighestHalf = (kCodes - 1) / 2;
+constexpr unsigned kHighestPairRest = 3;
+constexpr unsigned kHighestLastRest = 1;
 constexpr std::size_t kCheckDigits = 3;
 constexpr std::size_t kPairDigits = 3;
 constexpr std::size_t kLastDigits = 2;
 constexpr std::size_t kDataStart = kPrefix.size() + kCheckDigits;
-constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
 
-// Each character's digit value, or -1 for a character that is not a digit.
-constexpr std::array<std::int8_t, 256> kValues = [] {
-    std::array<std::int8_t, 256> values{};
-    values.fill(-1);
-    for (std::size_t digit = 0; digit < kDigits.size(); ++digit)
-        values[static_cast<unsigned char>(kDigits[digit])] = static_cast<std::int8_t>(digit);
+// Stands for a character that is no digit at a place, above every digit's value and with a bit
+// of its own, so that ORing the values of a whole text tells at once whether all were digits.
+constexpr unsigned kNoDigit = 0x80;
+
+// Each character's value as a digit at a place that holds at most `highest`, or kNoDigit.
+template <unsigned highest>
+constexpr std::array<std::uint8_t, 256> kValuesUpTo = [] {
+    std::array<std::uint8_t, 256> values{};
+    values.fill(kNoDigit);
+    for (std::size_t digit = 0; digit <= highest; ++digit)
+        values[static_cast<unsigned char>(kDigits[digit])] = static_cast<std::uint8_t>(digit);
     return values;
 }();
 
-int valueOf(char character) {
-    return kValues[static_cast<unsigned char>(character)];
+template <unsigned highest> unsigned digitUpTo(char character) {
+    return kValuesUpTo<highest>[static_cast<unsigned char>(character)];
 }
 
-// The check: each data digit's value weighted by its place (1, 2, 3...), summed modulo the prime
-// 65521. A single changed digit changes the sum by its place times at most 62 either way, less
-// than the modulus and never 0, so it is always caught; a changed check digit breaks the match.
+unsigned valueOf(char character) {
+    return digitUpTo<kHighestDigit>(character);
+}
+
+bool isDigit(char character) {
+    return valueOf(character) != kNoDigit;
+}
+
+// The check: the number of data digits, and each data digit's value times its place (1, 2,
+// 3...), summed modulo the prime 65521. A single changed digit changes the sum by its place times
+// 1 to 62, a product of factors the prime does not divide, so never by 0: it is always caught. A
+// changed check digit breaks the match. The count catches a last digit 0 lost, which adds nothing
+// to the sum and can leave a length a printable text has.
 constexpr unsigned kCheckModulus = 65521;
 
-// The weighted sum of the digits with the values `first`, `second` and `third` at places `place`
-// and the two after it.
-std::uint64_t weighted(std::uint64_t place, unsigned first, unsigned second, unsigned third) {
+// The check's share of three digits worth `first`, `second` and `third`, at `place` and the two
+// places after it.
+std::uint64_t weighted(std::size_t place, unsigned first, unsigned second, unsigned third) {
     return place * (first + second + third) + second + 2 * third;
 }
 
-unsigned checkOf(std::string_view digits) {
-    std::uint64_t check = 0;
+// The check of data digits that are all digits.
+unsigned checkOf(std::string_view data) {
+    std::uint64_t check = data.size();
     std::uint64_t place = 0;
-    for (const char digit : digits)
-        check += ++place * static_cast<unsigned>(valueOf(digit));
+    for (const char digit : data)
+        check += ++place * valueOf(digit);
     return static_cast<unsigned>(check % kCheckModulus);
 }
 
-// Writes `value`, below 63^3, as three digits, the most significant first.
-void writeThreeDigits(char* out, unsigned value) {
-    out[0] = kDigits[value / (kBase * kBase)];
-    out[1] = kDigits[value / kBase % kBase];
-    out[2] = kDigits[value % kBase];
+// The number the three check digits stand for, or one above any check when one is not a digit.
+unsigned readCheck(std::string_view form) {
+    unsigned value = 0;
+    for (const char digit : form.substr(kPrefix.size(), kCheckDigits)) {
+        if (!isDigit(digit))
+            return kCheckModulus;
+        value = value * kBase + valueOf(digit);
+    }
+    return value;
 }
 
-// The number three digits stand for, or a negative number when one of them is not a digit.
-int readThreeDigits(const char* digits) {
-    const int high = valueOf(digits[0]);
-    const int middle = valueOf(digits[1]);
-    const int low = valueOf(digits[2]);
-    return (high | middle | low) < 0
-               ? -1
-               : (high * static_cast<int>(kBase) + middle) * static_cast<int>(kBase) + low;
+// The highest value the data digit at `index` may have, in data of `size` digits.
+unsigned highestAt(std::size_t index, std::size_t size) {
+    const bool inLast = size % kPairDigits != 0 && index >= size - kLastDigits;
+    if (inLast)
+        return index == size - 1 ? kHighestLastRest : kHighestHalf;
+    return index % kPairDigits == kPairDigits - 1 ? kHighestPairRest : kHighestHalf;
 }
 
-unsigned codeValue(char character) {
-    return static_cast<unsigned>(static_cast<unsigned char>(character)) - kLowestCode;
+// A ciphertext character's code counted from 14, 0 to 113; `outside` is set for any other code,
+// which counts as 0 so that every digit written stays a digit.
+unsigned codeValue(char character, unsigned& outside) {
+    const unsigned value =
+        static_cast<unsigned>(static_cast<unsigned char>(character)) - kLowestCode;
+    outside |= value >= kCodes ? 1U : 0U;
+    return value < kCodes ? value : 0;
+}
+
+// The ciphertext character of a pair's or a last code's halved digit and what the halving left.
+char codeOf(unsigned half, unsigned rest) {
+    return static_cast<char>(2 * half + rest + kLowestCode);
 }
 
 std::size_t wrappedLength(std::size_t cipherLength) {
     return kDataStart + cipherLength / 2 * kPairDigits + (cipherLength % 2 != 0 ? kLastDigits : 0);
 }
 
+// Space, tab, and LF to CR.
+bool isWhiteSpace(char character) {
+    return character == ' ' || (character >= '\t' && character <= '\r');
+}
+
 std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kWhiteSpace);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kWhiteSpace) - first + 1);
+    while (!text.empty() && isWhiteSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isWhiteSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 std::size_t prefixMismatches(std::string_view form) {
@@ -103,39 +140,32 @@ bool decodeUndamaged(std::string_view form, std::string& cipherText) {
         return false;
     const std::string_view data = form.substr(kDataStart);
     const std::size_t pairs = data.size() / kPairDigits;
-    const bool odd = data.size() % kPairDigits != 0;
-    cipherText.resize(2 * pairs + (odd ? 1 : 0));
+    cipherText.resize(2 * pairs + data.size() % kPairDigits / kLastDigits);
     char* out = cipherText.data();
     const char* in = data.data();
-    int damage = 0; // negative once anything is wrong
-    std::uint64_t check = 0;
+    unsigned damage = 0; // kNoDigit once a character is no digit for its place
+    std::uint64_t check = data.size();
     for (std::size_t pair = 0; pair < pairs; ++pair, in += kPairDigits, out += 2) {
-        const int high = valueOf(in[0]), middle = valueOf(in[1]), low = valueOf(in[2]);
-        const int value = (high * static_cast<int>(kBase) + middle) * static_cast<int>(kBase) + low;
-        damage |= high | middle | low | (static_cast<int>(kCodes * kCodes) - 1 - value);
-        check += weighted(pair * kPairDigits + 1, static_cast<unsigned>(high),
-                          static_cast<unsigned>(middle), static_cast<unsigned>(low));
-        out[0] = static_cast<char>(static_cast<unsigned>(value) / kCodes + kLowestCode);
-        out[1] = static_cast<char>(static_cast<unsigned>(value) % kCodes + kLowestCode);
+        const unsigned first = digitUpTo<kHighestHalf>(in[0]);
+        const unsigned second = digitUpTo<kHighestHalf>(in[1]);
+        const unsigned rests = digitUpTo<kHighestPairRest>(in[2]);
+        damage |= first | second | rests;
+        check += weighted(pair * kPairDigits + 1, first, second, rests);
+        out[0] = codeOf(first, rests / 2);
+        out[1] = codeOf(second, rests % 2);
     }
-    if (odd) {
-        const int high = valueOf(in[0]), low = valueOf(in[1]);
-        const int value = high * static_cast<int>(kBase) + low;
-        damage |= high | low | (static_cast<int>(kCodes) - 1 - value);
-        check += weighted(pairs * kPairDigits, 0, static_cast<unsigned>(high),
-                          static_cast<unsigned>(low));
-        out[0] = static_cast<char>(static_cast<unsigned>(value) + kLowestCode);
+    if (pairs * 2 < cipherText.size()) {
+        const unsigned half = digitUpTo<kHighestHalf>(in[0]);
+        const unsigned rest = digitUpTo<kHighestLastRest>(in[1]);
+        damage |= half | rest;
+        check += weighted(pairs * kPairDigits, 0, half, rest);
+        out[0] = codeOf(half, rest);
     }
-    return damage >= 0 && static_cast<unsigned>(readThreeDigits(form.data() + kPrefix.size())) ==
-                              check % kCheckModulus;
+    return damage < kNoDigit && readCheck(form) == check % kCheckModulus;
 }
 
 std::string damaged(const std::string& why) {
     return "The printable text is damaged: " + why + ". Nothing was decrypted.";
-}
-
-std::string places(std::size_t first, std::size_t count) {
-    return "characters " + std::to_string(first + 1) + " to " + std::to_string(first + count);
 }
 
 // Where the form of a refused printable text is damaged first, in the order a reader checks it.
@@ -143,23 +173,22 @@ std::string damageOf(std::string_view form) {
     if (prefixMismatches(form) != 0)
         return damaged("it does not begin with " + std::string(kPrefix));
     const auto notDigit = std::find_if(form.begin() + kPrefix.size(), form.end(),
-                                       [](char character) { return valueOf(character) < 0; });
+                                       [](char character) { return !isDigit(character); });
     if (notDigit != form.end())
         return damaged("character " + std::to_string(notDigit - form.begin() + 1) +
                        " is not a letter, a digit or an underscore");
     if (!hasWrappedLength(form))
         return damaged("it has " + std::to_string(form.size()) +
                        " characters, a length no printable text has");
-    if (static_cast<unsigned>(readThreeDigits(form.data() + kPrefix.size())) !=
-        checkOf(form.substr(kDataStart)))
+    const std::string_view data = form.substr(kDataStart);
+    if (readCheck(form) != checkOf(data))
         return damaged("its check does not match, so a character in it was changed, added or lost");
-    // All that is left: digits standing for more than a pair of codes, or a last code, can hold.
-    std::size_t at = kDataStart;
-    while (at + kPairDigits <= form.size() &&
-           readThreeDigits(form.data() + at) < static_cast<int>(kCodes * kCodes))
-        at += kPairDigits;
-    return damaged(places(at, std::min(kPairDigits, form.size() - at)) +
-                   " stand for no scrambled text");
+    // All that is left: a digit above what its place can hold.
+    std::size_t at = 0;
+    while (at + 1 < data.size() && valueOf(data[at]) <= highestAt(at, data.size()))
+        ++at;
+    return damaged("character " + std::to_string(kDataStart + at + 1) +
+                   " stands for no scrambled text");
 }
 
 } // namespace
@@ -177,31 +206,35 @@ void AppendWrapped(std::string_view cipherText, std::string& text) {
     char* const form = text.data() + start;
     std::copy(kPrefix.begin(), kPrefix.end(), form);
     char* out = form + kDataStart;
-    const std::size_t pairs = cipherText.size() / 2;
     unsigned outside = 0;
-    std::uint64_t check = 0;
+    std::uint64_t check = wrappedLength(cipherText.size()) - kDataStart;
+    const std::size_t pairs = cipherText.size() / 2;
     for (std::size_t pair = 0; pair < pairs; ++pair, out += kPairDigits) {
-        const unsigned first = codeValue(cipherText[2 * pair]);
-        const unsigned second = codeValue(cipherText[2 * pair + 1]);
-        outside |= (first >= kCodes ? 1U : 0U) | (second >= kCodes ? 1U : 0U);
-        const unsigned value = first * kCodes + second;
-        writeThreeDigits(out, value);
-        check += weighted(pair * kPairDigits + 1, value / (kBase * kBase), value / kBase % kBase,
-                          value % kBase);
+        const unsigned first = codeValue(cipherText[2 * pair], outside);
+        const unsigned second = codeValue(cipherText[2 * pair + 1], outside);
+        const unsigned rests = first % 2 * 2 + second % 2;
+        out[0] = kDigits[first / 2];
+        out[1] = kDigits[second / 2];
+        out[2] = kDigits[rests];
+        check += weighted(pair * kPairDigits + 1, static_cast<int>(first / 2),
+                          static_cast<int>(second / 2), static_cast<int>(rests));
     }
     if (cipherText.size() % 2 != 0) {
-        const unsigned last = codeValue(cipherText.back());
-        outside |= last >= kCodes ? 1U : 0U;
-        out[0] = kDigits[last / kBase % kBase];
-        out[1] = kDigits[last % kBase];
-        check += weighted(pairs * kPairDigits, 0, last / kBase % kBase, last % kBase);
+        const unsigned last = codeValue(cipherText.back(), outside);
+        out[0] = kDigits[last / 2];
+        out[1] = kDigits[last % 2];
+        check += weighted(pairs * kPairDigits, 0, static_cast<int>(last / 2),
+                          static_cast<int>(last % 2));
     }
     if (outside != 0) {
         text.resize(start);
         throw std::invalid_argument(
             "a printable form wraps ciphertexts, whose codes are 14 to 127");
     }
-    writeThreeDigits(form + kPrefix.size(), static_cast<unsigned>(check % kCheckModulus));
+    const auto sum = static_cast<unsigned>(check % kCheckModulus);
+    form[kPrefix.size()] = kDigits[sum / (kBase * kBase)];
+    form[kPrefix.size() + 1] = kDigits[sum / kBase % kBase];
+    form[kPrefix.size() + 2] = kDigits[sum % kBase];
 }
 
 // The prefix whole; or, so that a changed character there is caught too, the prefix with one
@@ -212,8 +245,7 @@ bool IsWrapped(std::string_view text) {
     const std::string_view form = trimmed(text);
     const std::size_t mismatches = prefixMismatches(form);
     return mismatches == 0 || (mismatches == 1 && form.size() > kDataStart &&
-                               std::all_of(form.begin() + kPrefix.size(), form.end(),
-                                           [](char character) { return valueOf(character) >= 0; }));
+                               std::all_of(form.begin() + kPrefix.size(), form.end(), isDigit));
 }
 
 std::optional<std::string> Unwrap(std::string_view text, std::string& cipherText) {

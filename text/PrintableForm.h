@@ -10,10 +10,13 @@
 //
 // Layout: the prefix "vm9_", three check digits, then three digits for each pair of ciphertext
 // characters and two for a last odd one. A digit is one of the 63 characters 0-9, A-Z, a-z and
-// _, in that order, most significant first; a ciphertext code c (14 to 127) counts as c - 14,
-// and a pair (a, b) as a × 114 + b. The check is the sum of the data digits' values, each times
-// its place (1, 2, 3...), modulo 65521. A ciphertext's first character is its key character,
-// which is never a "v", so no ciphertext begins with the prefix.
+// _, worth 0 to 62 in that order. A ciphertext code c (14 to 127) counts as c - 14, 0 to 113. A
+// pair (a, b) is written as a halved, b halved (0 to 56 each), then 2 × (a mod 2) + (b mod 2);
+// a last odd code c as c halved, then c mod 2. No multiplication or division by 63 on the way,
+// in either direction: every line of a filter goes through here. The check is the number of data
+// digits plus the sum of their values, each times its place (1, 2, 3...), modulo 65521, in three
+// digits, the most significant first. A ciphertext's first character is its key character, which is
+// never a "v", so no ciphertext begins with the prefix.
 namespace vellum::printable {
 
 inline constexpr std::string_view kPrefix = "vm9_";

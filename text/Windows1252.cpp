@@ -64,33 +64,28 @@ void appendUtf8(std::string& text, char32_t character) {
     }
 }
 
-// Whether every byte is plain ASCII, as nearly every line is. Blocks of 16 bytes go through a loop
-// of fixed length with no early exit, which the compiler vectorises; the last block overlaps the
-// one before it.
-bool isAscii(std::string_view text) {
-    constexpr std::size_t kBlock = 16;
-    const auto bitsOf = [](const char* bytes, std::size_t count) {
-        unsigned char bits = 0;
-        for (std::size_t at = 0; at < count; ++at)
-            bits |= static_cast<unsigned char>(bytes[at]);
-        return bits;
-    };
-    if (text.size() < kBlock)
-        return bitsOf(text.data(), text.size()) < 0x80;
-    unsigned char bits = bitsOf(text.data() + text.size() - kBlock, kBlock);
-    for (std::size_t at = 0; at + kBlock < text.size(); at += kBlock)
-        bits |= bitsOf(text.data() + at, kBlock);
-    return bits < 0x80;
+// The bytes of a block ORed together, in a loop the compiler vectorises when `count` is fixed.
+unsigned char bitsOf(const char* bytes, std::size_t count) {
+    unsigned char bits = 0;
+    for (std::size_t at = 0; at < count; ++at)
+        bits |= static_cast<unsigned char>(bytes[at]);
+    return bits;
 }
 
 // Plain ASCII is the same in Windows-1252 and UTF-8: the length of the run a text starts with.
+// Nearly every line is ASCII all through, so it is read 16 bytes at a time, and a rest shorter
+// than that is read as the text's last 16 bytes, overlapping what is already known to be ASCII.
 std::size_t asciiPrefix(std::string_view text) {
-    if (isAscii(text))
+    constexpr std::size_t kBlock = 16;
+    std::size_t at = 0;
+    while (at + kBlock <= text.size() && bitsOf(text.data() + at, kBlock) < 0x80)
+        at += kBlock;
+    const bool onlyShortRestLeft = at + kBlock > text.size() && text.size() >= kBlock;
+    if (onlyShortRestLeft && bitsOf(text.data() + text.size() - kBlock, kBlock) < 0x80)
         return text.size();
-    const auto* const end = std::find_if(text.begin(), text.end(), [](char byte) {
-        return static_cast<unsigned char>(byte) >= 0x80;
-    });
-    return static_cast<std::size_t>(end - text.begin());
+    while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80)
+        ++at;
+    return at;
 }
 
 struct Decoded {
