@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The filters as whole processes beside base64 on the same input, in one run: one line (start-up
-# to exit, and --version), and the CPU time of a million lines of 29 characters. Needs hyperfine.
+# to exit, and --version), and the CPU time of a million lines of 29 characters, bare and in their
+# printable form. Needs hyperfine.
 #   bench/filter_vs_base64.sh [BUILD-DIR] [RUNS]
 set -euo pipefail
 build=${1:-build}
@@ -23,9 +24,11 @@ jq -r '.results[0].median as $base | .results[] |
     "\(.command): median \(.median * 1000 * 100 | round / 100) ms, \(.median / $base * 100 | round / 100) x base64"' one.json
 
 "$program" --encrypt <lines.txt >ciphers.txt
+"$program" --encrypt --armor <lines.txt >printable.txt
 echo "==> A million lines of 29 characters: CPU time (user + system), mean of 10 runs each"
 hyperfine --warmup 1 --runs 10 --export-json million.json 'base64 lines.txt > /dev/null' \
     "'$program' --encrypt < lines.txt > /dev/null" "'$program' --decrypt < ciphers.txt > /dev/null" \
-    >/dev/null
+    "'$program' --encrypt --armor < lines.txt > /dev/null" \
+    "'$program' --decrypt < printable.txt > /dev/null" >/dev/null
 jq -r '(.results[0].user + .results[0].system) as $base | .results[] | (.user + .system) as $cpu |
     "\(.command): \($cpu * 1000 | round) ms CPU, \($cpu / $base * 100 | round / 100) x base64"' million.json

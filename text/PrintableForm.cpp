@@ -58,7 +58,8 @@ constexpr unsigned kCheckModulus = 65521;
 
 // The check's share of three digits worth `first`, `second` and `third`, at `place` and the two
 // places after it.
-std::uint64_t weighted(std::size_t place, unsigned first, unsigned second, unsigned third) {
+std::uint64_t weighted(std::uint64_t place, std::uint64_t first, std::uint64_t second,
+                       std::uint64_t third) {
     return place * (first + second + third) + second + 2 * third;
 }
 
@@ -133,7 +134,7 @@ bool hasWrappedLength(std::string_view form) {
     return body >= kCheckDigits && (body - kCheckDigits) % kPairDigits != 1;
 }
 
-// Decodes a whole, undamaged form into `cipherText` in one pass, every check folded into one sign:
+// Decodes a whole, undamaged form into `cipherText` in one pass, every check folded into one flag:
 // lines go through here one after another. False at any damage, which damageOf then names.
 bool decodeUndamaged(std::string_view form, std::string& cipherText) {
     if (prefixMismatches(form) != 0 || !hasWrappedLength(form))
