@@ -217,15 +217,13 @@ void AppendWrapped(std::string_view cipherText, std::string& text) {
         out[0] = kDigits[first / 2];
         out[1] = kDigits[second / 2];
         out[2] = kDigits[rests];
-        check += weighted(pair * kPairDigits + 1, static_cast<int>(first / 2),
-                          static_cast<int>(second / 2), static_cast<int>(rests));
+        check += weighted(pair * kPairDigits + 1, first / 2, second / 2, rests);
     }
     if (cipherText.size() % 2 != 0) {
         const unsigned last = codeValue(cipherText.back(), outside);
         out[0] = kDigits[last / 2];
         out[1] = kDigits[last % 2];
-        check += weighted(pairs * kPairDigits, 0, static_cast<int>(last / 2),
-                          static_cast<int>(last % 2));
+        check += weighted(pairs * kPairDigits, 0, last / 2, last % 2);
     }
     if (outside != 0) {
         text.resize(start);
