@@ -142,25 +142,26 @@ bool decodeUndamaged(std::string_view form, std::string& cipherText) {
     const std::string_view data = form.substr(kDataStart);
     const std::size_t pairs = data.size() / kPairDigits;
     cipherText.resize(2 * pairs + data.size() % kPairDigits / kLastDigits);
-    char* out = cipherText.data();
-    const char* in = data.data();
+    char* const out = cipherText.data();
+    const char* const in = data.data();
     unsigned damage = 0; // kNoDigit once a character is no digit for its place
     std::uint64_t check = data.size();
-    for (std::size_t pair = 0; pair < pairs; ++pair, in += kPairDigits, out += 2) {
-        const unsigned first = digitUpTo<kHighestHalf>(in[0]);
-        const unsigned second = digitUpTo<kHighestHalf>(in[1]);
-        const unsigned rests = digitUpTo<kHighestPairRest>(in[2]);
+    for (std::size_t pair = 0; pair < pairs; ++pair) {
+        const char* const digits = in + pair * kPairDigits;
+        const unsigned first = digitUpTo<kHighestHalf>(digits[0]);
+        const unsigned second = digitUpTo<kHighestHalf>(digits[1]);
+        const unsigned rests = digitUpTo<kHighestPairRest>(digits[2]);
         damage |= first | second | rests;
         check += weighted(pair * kPairDigits + 1, first, second, rests);
-        out[0] = codeOf(first, rests / 2);
-        out[1] = codeOf(second, rests % 2);
+        out[2 * pair] = codeOf(first, rests / 2);
+        out[2 * pair + 1] = codeOf(second, rests % 2);
     }
     if (pairs * 2 < cipherText.size()) {
-        const unsigned half = digitUpTo<kHighestHalf>(in[0]);
-        const unsigned rest = digitUpTo<kHighestLastRest>(in[1]);
+        const unsigned half = digitUpTo<kHighestHalf>(in[pairs * kPairDigits]);
+        const unsigned rest = digitUpTo<kHighestLastRest>(in[pairs * kPairDigits + 1]);
         damage |= half | rest;
         check += weighted(pairs * kPairDigits, 0, half, rest);
-        out[0] = codeOf(half, rest);
+        out[2 * pairs] = codeOf(half, rest);
     }
     return damage < kNoDigit && readCheck(form) == check % kCheckModulus;
 }
@@ -190,6 +191,23 @@ std::string damageOf(std::string_view form) {
         ++at;
     return damaged("character " + std::to_string(kDataStart + at + 1) +
                    " stands for no scrambled text");
+}
+
+// The prefix whole; or, so that a changed character there is caught too, the prefix with one
+// character changed and nothing but digits after it. A ciphertext's first character is never
+// "v", and one beginning "?m9_" with nothing but digits in all its 30 or more characters would
+// come about once in some 10^13.
+bool claimsToBeWrapped(std::string_view form) {
+    const std::size_t mismatches = prefixMismatches(form);
+    return mismatches == 0 || (mismatches == 1 && form.size() > kDataStart &&
+                               std::all_of(form.begin() + kPrefix.size(), form.end(), isDigit));
+}
+
+std::optional<std::string> unwrapForm(std::string_view form, std::string& cipherText) {
+    if (decodeUndamaged(form, cipherText))
+        return std::nullopt;
+    cipherText.clear();
+    return damageOf(form);
 }
 
 } // namespace
@@ -236,29 +254,20 @@ void AppendWrapped(std::string_view cipherText, std::string& text) {
     form[kPrefix.size() + 2] = kDigits[sum % kBase];
 }
 
-// The prefix whole; or, so that a changed character there is caught too, the prefix with one
-// character changed and nothing but digits after it. A ciphertext's first character is never
-// "v", and one beginning "?m9_" with nothing but digits in all its 30 or more characters would
-// come about once in some 10^13.
 bool IsWrapped(std::string_view text) {
-    const std::string_view form = trimmed(text);
-    const std::size_t mismatches = prefixMismatches(form);
-    return mismatches == 0 || (mismatches == 1 && form.size() > kDataStart &&
-                               std::all_of(form.begin() + kPrefix.size(), form.end(), isDigit));
+    return claimsToBeWrapped(trimmed(text));
 }
 
 std::optional<std::string> Unwrap(std::string_view text, std::string& cipherText) {
-    const std::string_view form = trimmed(text);
-    if (decodeUndamaged(form, cipherText))
-        return std::nullopt;
-    cipherText.clear();
-    return damageOf(form);
+    return unwrapForm(trimmed(text), cipherText);
 }
 
+// Trimmed once, for both questions: every line a filter decrypts comes through here.
 std::optional<std::string> UnwrapIfWrapped(std::string& text, std::string& spare) {
-    if (!IsWrapped(text))
+    const std::string_view form = trimmed(text);
+    if (!claimsToBeWrapped(form))
         return std::nullopt;
-    std::optional<std::string> damage = Unwrap(text, spare);
+    std::optional<std::string> damage = unwrapForm(form, spare);
     if (!damage)
         text.swap(spare);
     return damage;
