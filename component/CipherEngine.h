@@ -153,6 +153,15 @@ template <const Format& format> void requireSearchable(const std::string& cipher
 // nothing more). A longer text keeps its pass per substitution, so that a failure leaves exactly
 // the earlier replacements made.
 template <const Format& format> void undoSubstitutions(std::string& cipherText) {
+    static_assert(
+        [] {
+            for (int undone = 0; undone < format.substitutionCount; ++undone)
+                for (int step = 0; step < format.substitutionCount; ++step)
+                    if (format.substitutions[undone].original == format.substitutions[step].written)
+                        return false;
+            return true;
+        }(),
+        "no undone character is undone again");
     constexpr std::size_t kBlock = 16;
     const auto undo = [](char* characters, std::size_t count) {
         for (std::size_t at = 0; at < count; ++at)
