@@ -106,9 +106,10 @@ template <const Format& format>
 inline constexpr std::array<char, 511> kEncodedSums = [] {
     static_assert(format.modulus - 1 + format.offset <= 255, "every cipher character has a code");
     std::array<char, 511> encoded{};
-    for (int sum = 0; sum < 511; ++sum)
-        encoded[static_cast<std::size_t>(sum)] =
-            kWritten<format>[static_cast<std::size_t>(sum % format.modulus + format.offset)];
+    for (int sum = 0; sum < 511; ++sum) {
+        const int code = sum % format.modulus + format.offset;
+        encoded[static_cast<std::size_t>(sum)] = kWritten<format>[static_cast<std::size_t>(code)];
+    }
     return encoded;
 }();
 
@@ -204,9 +205,11 @@ void assemble(const std::string& plainText, const std::string& table, runtime::R
 
     // Written in place through pointers: a store through the string itself could change its own
     // buffer pointer, as far as the compiler knows, which it would then reload for every character.
-    const auto prefixLength = static_cast<std::size_t>(2 + std::max<int>(0, padCount.get()));
-    cipherText.resize(prefixLength + plainText.size() +
-                      static_cast<std::size_t>(std::max<int>(0, trailingCount.get())));
+    const auto countOf = [](Int16 count) {
+        return static_cast<std::size_t>(std::max<int>(0, count.get()));
+    };
+    const std::size_t prefixLength = 2 + countOf(padCount);
+    cipherText.resize(prefixLength + plainText.size() + countOf(trailingCount));
     char* const out = cipherText.data();
     out[0] = written<format>(characterOf(codeAt(table, key)));
     out[1] = written<format>(
