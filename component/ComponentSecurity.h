@@ -43,7 +43,8 @@ public:
     // back; raises ComponentError 10006 for anything else or on failure.
     std::string Encrypt(const std::string& plainText);
     // The same two into a string of the caller's, whose storage is reused from call to call, as a
-    // filter's is from line to line. On failure it is left empty.
+    // filter's is from line to line; it must be another string than the one read. On failure it
+    // is left empty.
     void Decrypt(std::string& cipherText, std::string& plainText);
     void Encrypt(const std::string& plainText, std::string& cipherText);
 
