@@ -4,10 +4,19 @@ namespace vellum::engine::detail {
 
 void writeFillers(char* out, Int16 count, char filler, const std::array<char, 256>& written,
                   runtime::RandomSource& random) {
-    for (Int16 appended = 1; appended <= count; appended = appended + 1) {
-        const char drawn =
-            filler != 0 ? filler : characterOf(runtime::drawScaled(random, 111.0f, 14.0f));
-        *out++ = written[static_cast<unsigned char>(drawn)];
+    const auto total = static_cast<std::size_t>(std::max<int>(0, count.get()));
+    if (filler != 0) {
+        std::fill_n(out, total, written[static_cast<unsigned char>(filler)]);
+        return;
+    }
+    // Drawn a chunk at a time: one call of the source for a ciphertext's fillers.
+    std::array<float, 32> draws;
+    for (std::size_t done = 0; done < total; done += draws.size()) {
+        const std::size_t chunk = std::min(draws.size(), total - done);
+        random.DrawMany({draws.data(), chunk});
+        for (std::size_t at = 0; at < chunk; ++at)
+            out[done + at] = written[static_cast<unsigned char>(
+                characterOf(runtime::scaled(draws[at], 111.0f, 14.0f)))];
     }
 }
 

@@ -83,16 +83,19 @@ private:
 // Every code as the finished ciphertext writes it: the substitutions applied in order. They are
 // applied character by character as the text is assembled, which ends the same as passes over the
 // finished text: no assembled character has a code a substitution writes.
+template <const Format& format> constexpr char substituted(char character) {
+    for (int at = 0; at < format.substitutionCount; ++at)
+        character = character == format.substitutions[at].original
+                        ? format.substitutions[at].written
+                        : character;
+    return character;
+}
+
 template <const Format& format>
 inline constexpr std::array<char, 256> kWritten = [] {
     std::array<char, 256> written{};
-    for (std::size_t code = 0; code < written.size(); ++code) {
-        char character = static_cast<char>(code);
-        for (int at = 0; at < format.substitutionCount; ++at)
-            if (character == format.substitutions[at].original)
-                character = format.substitutions[at].written;
-        written[code] = character;
-    }
+    for (std::size_t code = 0; code < written.size(); ++code)
+        written[code] = substituted<format>(static_cast<char>(code));
     return written;
 }();
 
@@ -100,18 +103,89 @@ template <const Format& format> char written(char character) {
     return kWritten<format>[static_cast<unsigned char>(character)];
 }
 
-// The written cipher character of every sum of a shift and a code (each 0 to 255), worked out
-// once.
-template <const Format& format>
-inline constexpr std::array<char, 511> kEncodedSums = [] {
+// The written cipher character of a shift and a plain code (each 0 to 255). Plain arithmetic, no
+// table, so that a block of them is worked out in vector registers.
+template <const Format& format> char encoded(std::uint16_t shift, std::uint16_t plain) {
     static_assert(format.modulus - 1 + format.offset <= 255, "every cipher character has a code");
-    std::array<char, 511> encoded{};
-    for (int sum = 0; sum < 511; ++sum) {
-        const int code = sum % format.modulus + format.offset;
-        encoded[static_cast<std::size_t>(sum)] = kWritten<format>[static_cast<std::size_t>(code)];
+    const auto sum = static_cast<std::uint16_t>(shift + plain);
+    return substituted<format>(static_cast<char>(sum % format.modulus + format.offset));
+}
+
+inline constexpr std::size_t kBlock = 16;
+
+// The table characters the cipher characters are shifted by, for each key position k: the row of
+// k holds at t the character at (t × k) mod length, for t from 0 to the length - 1 and then the
+// first kBlock again. The character for term t is then the row's at t mod length, and a block of
+// consecutive terms lies side by side. Each row is worked out once, when its key is first drawn.
+template <const Format& format> class ShiftRows {
+public:
+    static constexpr std::size_t kLength = format.tableLength;
+    static_assert(kBlock <= kLength, "a block never wraps more than once");
+    using Row = std::array<unsigned char, kLength + kBlock>;
+
+    // The table must have the format's length (checked before any character is encoded).
+    const Row& of(const std::string& table, Int32 keyPosition) {
+        const int key = keyPosition.get();
+        if (key < 0 || static_cast<std::size_t>(key) >= kLength)
+            throw runtime::Fault("key position outside the key table");
+        if (table != m_table) {
+            m_table = table;
+            m_built.fill(false);
+        }
+        Row& row = m_rows[static_cast<std::size_t>(key)];
+        if (!m_built[static_cast<std::size_t>(key)]) {
+            std::size_t index = 0;
+            for (unsigned char& shift : row) {
+                shift = static_cast<unsigned char>(m_table[index]);
+                index = (index + static_cast<std::size_t>(key)) % kLength;
+            }
+            m_built[static_cast<std::size_t>(key)] = true;
+        }
+        return row;
     }
-    return encoded;
-}();
+
+    // This thread's rows: the ciphers run in any thread.
+    static ShiftRows& local() {
+        thread_local ShiftRows rows;
+        return rows;
+    }
+
+private:
+    std::string m_table; // the table the built rows come from
+    std::array<Row, kLength> m_rows{};
+    std::array<bool, kLength> m_built{};
+};
+
+// Encodes kBlock characters with their shifts: a loop of fixed length into a local block, which
+// the compiler vectorises, since nothing it writes can be what it reads.
+template <const Format& format>
+void encodeBlock(const unsigned char* shifts, const char* plain, char* out) {
+    std::array<char, kBlock> block;
+    for (std::size_t at = 0; at < kBlock; ++at)
+        block[at] = encoded<format>(shifts[at], static_cast<unsigned char>(plain[at]));
+    std::copy(block.begin(), block.end(), out);
+}
+
+// Encodes `plain` (`count` characters) at `out`, the first with term `firstTerm`: blocks, the
+// last one overlapping the one before it (its characters come out the same again); a text
+// shorter than a block character by character.
+template <const Format& format>
+void encodeShifted(const typename ShiftRows<format>::Row& row, std::size_t firstTerm,
+                   const char* plain, std::size_t count, char* out) {
+    const auto shiftsAt = [&](std::size_t at) {
+        return row.data() + (firstTerm + at) % ShiftRows<format>::kLength;
+    };
+    if (count < kBlock) {
+        const unsigned char* const shifts = shiftsAt(0);
+        for (std::size_t at = 0; at < count; ++at)
+            out[at] = encoded<format>(shifts[at], static_cast<unsigned char>(plain[at]));
+        return;
+    }
+    for (std::size_t at = 0; at + kBlock < count; at += kBlock)
+        encodeBlock<format>(shiftsAt(at), plain + at, out + at);
+    const std::size_t last = count - kBlock;
+    encodeBlock<format>(shiftsAt(last), plain + last, out + last);
+}
 
 // The plain character of every difference of a cipher code and a shift (-255 to 255), worked
 // out once: the remainder less the offset, with the modulus added while it is below the lowest
@@ -163,7 +237,6 @@ template <const Format& format> void undoSubstitutions(std::string& cipherText) 
             return true;
         }(),
         "no undone character is undone again");
-    constexpr std::size_t kBlock = 16;
     const auto undo = [](char* characters, std::size_t count) {
         for (std::size_t at = 0; at < count; ++at)
             for (int step = 0; step < format.substitutionCount; ++step)
@@ -219,13 +292,11 @@ void assemble(const std::string& plainText, const std::string& table, runtime::R
     // The plaintext's characters are counted in 16 bits, and the count cannot pass its last value.
     if (toInt16(length) == Int16(std::numeric_limits<std::int16_t>::max()))
         throw runtime::Fault("integer overflow in addition");
-    Shifts<format> shifts(table, Int32(1) + key + Int32(Int16(prefixLength)), key);
-    const char* const plain = plainText.data();
     const std::size_t plainLength = plainText.size();
     char* const encoded = out + prefixLength;
-    for (std::size_t at = 0; at < plainLength; ++at)
-        encoded[at] = kEncodedSums<format>[static_cast<std::size_t>(shifts.next()) +
-                                           static_cast<unsigned char>(plain[at])];
+    encodeShifted<format>(ShiftRows<format>::local().of(table, key),
+                          static_cast<std::size_t>(1 + key.get()) + prefixLength, plainText.data(),
+                          plainLength, encoded);
 
     if (format.trailingFiller == 0)
         random.Reseed(clock.Now().Serial());

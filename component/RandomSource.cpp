@@ -28,10 +28,20 @@ void MixingRandom::Reseed(double seed) {
     m_state = mix(m_state ^ std::bit_cast<std::uint64_t>(seed));
 }
 
-float MixingRandom::Draw() {
+inline float MixingRandom::next() {
     constexpr float kOneIn2To24 = 0x1p-24f;
     m_state += 0x9E3779B97F4A7C15u;
-    return static_cast<float>(mix(m_state) >> 40) * kOneIn2To24;
+    // The 24 bits go through a signed 32-bit integer, which converts in one instruction.
+    return static_cast<float>(static_cast<std::int32_t>(mix(m_state) >> 40)) * kOneIn2To24;
+}
+
+float MixingRandom::Draw() {
+    return next();
+}
+
+void MixingRandom::DrawMany(std::span<float> draws) {
+    for (float& draw : draws)
+        draw = next();
 }
 
 RandomSource& processRandom() {

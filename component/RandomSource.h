@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 namespace vellum::runtime {
 
@@ -12,6 +13,12 @@ public:
     virtual void Reseed(double seed) = 0;
     // A single-precision value r with 0 <= r < 1.
     virtual float Draw() = 0;
+    // As many draws in turn as `draws` holds, the same as that many calls of Draw: one call for
+    // all the fillers of a ciphertext.
+    virtual void DrawMany(std::span<float> draws) {
+        for (float& draw : draws)
+            draw = Draw();
+    }
 };
 
 // A small splitmix64 generator. Draws are k / 2^24 for a 24-bit k, so every value is exact in
@@ -22,8 +29,11 @@ public:
         : m_state(state) {}
     void Reseed(double seed) override;
     float Draw() override;
+    void DrawMany(std::span<float> draws) override;
 
 private:
+    float next();
+
     std::uint64_t m_state;
 };
 

@@ -18,7 +18,7 @@ void seedFromClockDigits(RandomSource& random, Clock& clock) {
 }
 
 Int32 drawScaled(RandomSource& random, float scale, float offset) {
-    return roundToInt32(random.Draw() * scale + offset);
+    return scaled(random.Draw(), scale, offset);
 }
 
 } // namespace vellum::runtime

@@ -3,6 +3,7 @@
 #include "Checked.h"
 #include "Clock.h"
 #include "RandomSource.h"
+#include "TextPrimitives.h"
 
 // How both ciphers seed the shared random source and scale its draws.
 namespace vellum::runtime {
@@ -14,7 +15,12 @@ std::int32_t firstSeed(int hour, int month, int second);
 // Reads the clock three times (hour, then month, then second) and reseeds with firstSeed.
 void seedFromClockDigits(RandomSource& random, Clock& clock);
 
-// One draw r scaled to round(r x scale + offset), in single precision, ties to even.
+// A draw r scaled to round(r x scale + offset), in single precision, ties to even.
+inline Int32 scaled(float draw, float scale, float offset) {
+    return roundToInt32(draw * scale + offset);
+}
+
+// One draw, scaled.
 Int32 drawScaled(RandomSource& random, float scale, float offset);
 
 } // namespace vellum::runtime
