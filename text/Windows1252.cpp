@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 
 namespace vellum::windows1252 {
@@ -64,12 +66,14 @@ void appendUtf8(std::string& text, char32_t character) {
     }
 }
 
-// The bytes of a block ORed together, in a loop the compiler vectorises when `count` is fixed.
-unsigned char bitsOf(const char* bytes, std::size_t count) {
-    unsigned char bits = 0;
-    for (std::size_t at = 0; at < count; ++at)
-        bits |= static_cast<unsigned char>(bytes[at]);
-    return bits;
+// Whether the 16 bytes at `bytes` are all ASCII: two 8-byte words ORed together, their bytes'
+// high bits tested at once.
+bool isAsciiBlock(const char* bytes) {
+    std::uint64_t first = 0;
+    std::uint64_t second = 0;
+    std::memcpy(&first, bytes, sizeof first);
+    std::memcpy(&second, bytes + sizeof first, sizeof second);
+    return ((first | second) & 0x8080808080808080U) == 0;
 }
 
 // Plain ASCII is the same in Windows-1252 and UTF-8: the length of the run a text starts with.
@@ -78,10 +82,10 @@ unsigned char bitsOf(const char* bytes, std::size_t count) {
 std::size_t asciiPrefix(std::string_view text) {
     constexpr std::size_t kBlock = 16;
     std::size_t at = 0;
-    while (at + kBlock <= text.size() && bitsOf(text.data() + at, kBlock) < 0x80)
+    while (at + kBlock <= text.size() && isAsciiBlock(text.data() + at))
         at += kBlock;
     const bool onlyShortRestLeft = at + kBlock > text.size() && text.size() >= kBlock;
-    if (onlyShortRestLeft && bitsOf(text.data() + text.size() - kBlock, kBlock) < 0x80)
+    if (onlyShortRestLeft && isAsciiBlock(text.data() + text.size() - kBlock))
         return text.size();
     while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80)
         ++at;
