@@ -18,7 +18,7 @@
 // characters, and final substitutions. A failure inside it is a runtime::Fault.
 //
 // The format is a template argument so that its moduli are constants the compiler divides by
-// cheaply; every cipher character costs two remainders.
+// cheaply, sixteen characters at a time when encoding.
 namespace vellum::engine {
 
 struct Substitution {
@@ -54,6 +54,7 @@ inline constexpr int kShortestCipherText = 30;
 // `firstTerm` (the key position plus the character's place in the ciphertext), then for each
 // next term. The index (term × key position) mod table length grows by the key position from one
 // term to the next, so each step is an add and a compare instead of a product and a division.
+// Decoding reads its shifts here; encoding reads the same ones from ShiftRows.
 template <const Format& format> class Shifts {
 public:
     // The table must have the format's length, and 0 <= keyPosition < that length; both are
