@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 namespace vellum::printable {
@@ -19,7 +21,7 @@ constexpr unsigned kHighestHalf = (kCodes - 1) / 2;
 constexpr unsigned kHighestPairRest = 3;
 constexpr unsigned kHighestLastRest = 1;
 constexpr std::size_t kCheckDigits = 3;
-constexpr std::size_t kPairDigits = 3;
+constexpr unsigned kPairDigits = 3;
 constexpr std::size_t kLastDigits = 2;
 constexpr std::size_t kDataStart = kPrefix.size() + kCheckDigits;
 
@@ -63,6 +65,155 @@ std::uint64_t weighted(std::uint64_t place, std::uint64_t first, std::uint64_t s
     return place * (first + second + third) + second + 2 * third;
 }
 
+// Both directions go by groups of two pairs, four codes and six digits, with a table read for each
+// code or digit instead of arithmetic on it: every line a filter wraps or unwraps goes through
+// here. An entry holds the characters (writing) or codes (reading) it makes in its low four bytes,
+// and its share of the group's check in three fields: the sum of digits, which the group's place
+// multiplies, in bits 32 to 39; flags for what does not belong, in bits 40 to 47; and what is
+// added unmultiplied, in bits 48 to 63. The fields are wide enough for a whole group, so the
+// entries of a group add up.
+constexpr std::size_t kGroupCodes = 4;
+constexpr std::size_t kGroupDigits = 6;
+
+using GroupPart = std::uint64_t;
+
+constexpr GroupPart partOf(std::uint64_t low, unsigned placed, unsigned unplaced) {
+    return low | GroupPart{placed} << 32 | GroupPart{unplaced} << 48;
+}
+
+constexpr GroupPart flagAt(unsigned position) {
+    return GroupPart{1} << (40 + position);
+}
+
+constexpr GroupPart kFlags = GroupPart{0xFF} << 40;
+
+// The check's share of a group, whose first digit is at `place`.
+std::uint64_t checkShare(std::uint64_t place, GroupPart group) {
+    return place * (group >> 32 & 0xFF) + (group >> 48);
+}
+
+// A group's second pair is three places on from its first: its digits count three times more.
+constexpr unsigned kSecondPairExtra = 3;
+
+// Writing, at position `at` (0 to 3) of a group: a code's halved digit, and its share of its
+// pair's rests digit, 2 × (code mod 2) for a pair's first code and code mod 2 for its second,
+// counted from "0". Each pair is stored on its own, so both pairs use bytes 0 to 2.
+constexpr auto kCodeParts = [] {
+    std::array<std::array<GroupPart, 256>, kGroupCodes> parts{};
+    for (unsigned at = 0; at < kGroupCodes; ++at) {
+        const bool firstOfPair = at % 2 == 0;
+        const unsigned extra = at < 2 ? 0 : kSecondPairExtra;
+        for (unsigned code = 0; code < 256; ++code) {
+            const unsigned value = code - kLowestCode;
+            if (value >= kCodes) {
+                parts[at][code] = flagAt(at);
+                continue;
+            }
+            const unsigned half = value / 2;
+            const unsigned rest = firstOfPair ? 2 * (value % 2) : value % 2;
+            const std::uint64_t digit = static_cast<unsigned char>(kDigits[half]);
+            const std::uint64_t restShare = rest + (firstOfPair ? '0' : 0);
+            const unsigned placed = half + rest;
+            const unsigned unplaced = (firstOfPair ? 2 * rest : half + 2 * rest) + extra * placed;
+            parts[at][code] = partOf(digit << (8 * (at % 2)) | restShare << 16, placed, unplaced);
+        }
+    }
+    return parts;
+}();
+
+// Reading, at place `at` (0 to 5) of a group: a halved digit makes twice itself in its code's
+// byte; a rests digit makes its halving's rest in each of its pair's two, and the codes' lowest,
+// 14, too. The second pair's codes are bytes 2 and 3.
+constexpr auto kDigitParts = [] {
+    std::array<std::array<GroupPart, 256>, kGroupDigits> parts{};
+    for (unsigned at = 0; at < kGroupDigits; ++at) {
+        const unsigned role = at % kPairDigits;           // 0 and 1 halved digits, 2 the rests
+        const unsigned pairCode = 2 * (at / kPairDigits); // its pair's first code's byte
+        const unsigned weight = role + (at < kPairDigits ? 0 : kSecondPairExtra);
+        for (unsigned character = 0; character < 256; ++character) {
+            const unsigned value = role == 2 ? kValuesUpTo<kHighestPairRest>[character]
+                                             : kValuesUpTo<kHighestHalf>[character];
+            if (value == kNoDigit) {
+                parts[at][character] = flagAt(at);
+                continue;
+            }
+            const std::uint64_t codes =
+                role == 2 ? (value / 2 + kLowestCode) | (value % 2 + kLowestCode) << 8
+                          : std::uint64_t{value} << (8 * role + 1);
+            parts[at][character] = partOf(codes << (8 * pairCode), value, weight * value);
+        }
+    }
+    return parts;
+}();
+
+// Writes the low `count` bytes of `value` at `out`, the lowest first, in one store where the
+// machine's byte order allows.
+template <std::size_t count> void putLowBytes(char* out, std::uint64_t value) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(out, &value, count);
+    } else {
+        for (std::size_t at = 0; at < count; ++at)
+            out[at] = static_cast<char>(value >> (8 * at));
+    }
+}
+
+// Writes the digits of every pair of `cipherText` at `out`, with four bytes more, and returns
+// their share of the check; sets `outside` for a code no ciphertext has.
+std::uint64_t writePairs(std::string_view cipherText, char* out, unsigned& outside) {
+    const auto* const codes = reinterpret_cast<const unsigned char*>(cipherText.data());
+    GroupPart seen = 0;
+    std::uint64_t check = 0;
+    const auto write = [&](const unsigned char* code, std::size_t group) {
+        const GroupPart first = kCodeParts[0][code[0]] + kCodeParts[1][code[1]];
+        const GroupPart second = kCodeParts[2][code[2]] + kCodeParts[3][code[3]];
+        char* const digits = out + group * kGroupDigits;
+        putLowBytes<kPairDigits + 1>(digits, first); // the fourth byte, 0, is written over next
+        putLowBytes<kPairDigits + 1>(digits + kPairDigits, second);
+        seen |= first + second;
+        check += checkShare(group * kGroupDigits + 1, first + second);
+    };
+    const std::size_t groups = cipherText.size() / kGroupCodes;
+    for (std::size_t group = 0; group < groups; ++group)
+        write(codes + group * kGroupCodes, group);
+    if (cipherText.size() % kGroupCodes >= 2) {
+        // A last pair alone, made a group with two codes 14, which write "0"s and count nothing.
+        const std::array<unsigned char, kGroupCodes> lastPair{
+            codes[groups * kGroupCodes], codes[groups * kGroupCodes + 1], kLowestCode, kLowestCode};
+        write(lastPair.data(), groups);
+    }
+    outside |= (seen & kFlags) != 0 ? 1U : 0U;
+    return check;
+}
+
+// Reads the codes of every pair of `data` into `out`, with two bytes more, and returns their share
+// of the check; false in `undamaged` for a character that is no digit at its place.
+std::uint64_t readPairs(std::string_view data, char* out, bool& undamaged) {
+    const auto* const digits = reinterpret_cast<const unsigned char*>(data.data());
+    GroupPart seen = 0;
+    std::uint64_t check = 0;
+    const auto read = [&](const unsigned char* digit, std::size_t group) {
+        const GroupPart codes = kDigitParts[0][digit[0]] + kDigitParts[1][digit[1]] +
+                                kDigitParts[2][digit[2]] + kDigitParts[3][digit[3]] +
+                                kDigitParts[4][digit[4]] + kDigitParts[5][digit[5]];
+        putLowBytes<kGroupCodes>(out + group * kGroupCodes, codes);
+        seen |= codes;
+        check += checkShare(group * kGroupDigits + 1, codes);
+    };
+    const std::size_t pairs = data.size() / kPairDigits;
+    const std::size_t groups = pairs / 2;
+    for (std::size_t group = 0; group < groups; ++group)
+        read(digits + group * kGroupDigits, group);
+    if (pairs % 2 != 0) {
+        // A last pair alone, made a group with three "0"s, which read codes 14 and count nothing.
+        const unsigned char* const last = digits + groups * kGroupDigits;
+        const std::array<unsigned char, kGroupDigits> lastPair{last[0], last[1], last[2],
+                                                               '0',     '0',     '0'};
+        read(lastPair.data(), groups);
+    }
+    undamaged = (seen & kFlags) == 0;
+    return check;
+}
+
 // The check of data digits that are all digits.
 unsigned checkOf(std::string_view data) {
     std::uint64_t check = data.size();
@@ -72,15 +223,15 @@ unsigned checkOf(std::string_view data) {
     return static_cast<unsigned>(check % kCheckModulus);
 }
 
-// The number the three check digits stand for, or one above any check when one is not a digit.
+// The number the three check digits of `form`, which has them, stand for; or one above any check
+// when one is not a digit.
 unsigned readCheck(std::string_view form) {
-    unsigned value = 0;
-    for (const char digit : form.substr(kPrefix.size(), kCheckDigits)) {
-        if (!isDigit(digit))
-            return kCheckModulus;
-        value = value * kBase + valueOf(digit);
-    }
-    return value;
+    const unsigned first = valueOf(form[kPrefix.size()]);
+    const unsigned second = valueOf(form[kPrefix.size() + 1]);
+    const unsigned third = valueOf(form[kPrefix.size() + 2]);
+    if (((first | second | third) & kNoDigit) != 0)
+        return kCheckModulus;
+    return (first * kBase + second) * kBase + third;
 }
 
 // The highest value the data digit at `index` may have, in data of `size` digits.
@@ -137,33 +288,23 @@ bool hasWrappedLength(std::string_view form) {
 // Decodes a whole, undamaged form into `cipherText` in one pass, every check folded into one flag:
 // lines go through here one after another. False at any damage, which damageOf then names.
 bool decodeUndamaged(std::string_view form, std::string& cipherText) {
-    if (prefixMismatches(form) != 0 || !hasWrappedLength(form))
+    if (!form.starts_with(kPrefix) || !hasWrappedLength(form))
         return false;
     const std::string_view data = form.substr(kDataStart);
     const std::size_t pairs = data.size() / kPairDigits;
-    cipherText.resize(2 * pairs + data.size() % kPairDigits / kLastDigits);
-    char* const out = cipherText.data();
-    const char* const in = data.data();
-    unsigned damage = 0; // kNoDigit once a character is no digit for its place
-    std::uint64_t check = data.size();
-    for (std::size_t pair = 0; pair < pairs; ++pair) {
-        const char* const digits = in + pair * kPairDigits;
-        const unsigned first = digitUpTo<kHighestHalf>(digits[0]);
-        const unsigned second = digitUpTo<kHighestHalf>(digits[1]);
-        const unsigned rests = digitUpTo<kHighestPairRest>(digits[2]);
-        damage |= first | second | rests;
-        check += weighted(pair * kPairDigits + 1, first, second, rests);
-        out[2 * pair] = codeOf(first, rests / 2);
-        out[2 * pair + 1] = codeOf(second, rests % 2);
-    }
-    if (pairs * 2 < cipherText.size()) {
-        const unsigned half = digitUpTo<kHighestHalf>(in[pairs * kPairDigits]);
-        const unsigned rest = digitUpTo<kHighestLastRest>(in[pairs * kPairDigits + 1]);
-        damage |= half | rest;
+    const std::size_t length = 2 * pairs + data.size() % kPairDigits / kLastDigits;
+    cipherText.resize(length + 2);
+    bool undamaged = true;
+    std::uint64_t check = data.size() + readPairs(data, cipherText.data(), undamaged);
+    if (length % 2 != 0) {
+        const unsigned half = digitUpTo<kHighestHalf>(data[pairs * kPairDigits]);
+        const unsigned rest = digitUpTo<kHighestLastRest>(data[pairs * kPairDigits + 1]);
+        undamaged = undamaged && ((half | rest) & kNoDigit) == 0;
         check += weighted(pairs * kPairDigits, 0, half, rest);
-        out[2 * pairs] = codeOf(half, rest);
+        cipherText[length - 1] = codeOf(half, rest);
     }
-    return damage < kNoDigit && readCheck(form) == check % kCheckModulus;
+    cipherText.resize(length);
+    return undamaged && readCheck(form) == check % kCheckModulus;
 }
 
 std::string damaged(const std::string& why) {
@@ -218,40 +359,41 @@ std::string Wrap(std::string_view cipherText) {
     return form;
 }
 
-// One pass over the ciphertext; the check digits, worked out on the way, are written last.
+// One pass over the ciphertext; the check digits, worked out on the way, are written last. Pairs
+// are stored four bytes at a time, a last one in a whole group, so the text holds four bytes more
+// until the end.
 void AppendWrapped(std::string_view cipherText, std::string& text) {
+    constexpr std::size_t kSlack = 4;
     const std::size_t start = text.size();
-    text.resize(start + wrappedLength(cipherText.size()));
+    const std::size_t length = wrappedLength(cipherText.size());
+    text.resize(start + length + kSlack);
     char* const form = text.data() + start;
     std::copy(kPrefix.begin(), kPrefix.end(), form);
-    char* out = form + kDataStart;
     unsigned outside = 0;
-    std::uint64_t check = wrappedLength(cipherText.size()) - kDataStart;
-    const std::size_t pairs = cipherText.size() / 2;
-    for (std::size_t pair = 0; pair < pairs; ++pair, out += kPairDigits) {
-        const unsigned first = codeValue(cipherText[2 * pair], outside);
-        const unsigned second = codeValue(cipherText[2 * pair + 1], outside);
-        const unsigned rests = first % 2 * 2 + second % 2;
-        out[0] = kDigits[first / 2];
-        out[1] = kDigits[second / 2];
-        out[2] = kDigits[rests];
-        check += weighted(pair * kPairDigits + 1, first / 2, second / 2, rests);
-    }
+    std::uint64_t check = length - kDataStart + writePairs(cipherText, form + kDataStart, outside);
     if (cipherText.size() % 2 != 0) {
+        const std::size_t pairs = cipherText.size() / 2;
         const unsigned last = codeValue(cipherText.back(), outside);
+        char* const out = form + kDataStart + pairs * kPairDigits;
         out[0] = kDigits[last / 2];
         out[1] = kDigits[last % 2];
         check += weighted(pairs * kPairDigits, 0, last / 2, last % 2);
     }
-    if (outside != 0) {
-        text.resize(start);
+    text.resize(outside != 0 ? start : start + length);
+    if (outside != 0)
         throw std::invalid_argument(
             "a printable form wraps ciphertexts, whose codes are 14 to 127");
-    }
+    // The check's digits, the most significant first; both divisions of the sum go side by side.
     const auto sum = static_cast<unsigned>(check % kCheckModulus);
-    form[kPrefix.size()] = kDigits[sum / (kBase * kBase)];
-    form[kPrefix.size() + 1] = kDigits[sum / kBase % kBase];
-    form[kPrefix.size() + 2] = kDigits[sum % kBase];
+    const unsigned high = sum / kBase;
+    const unsigned top = sum / (kBase * kBase);
+    form[kPrefix.size()] = kDigits[top];
+    form[kPrefix.size() + 1] = kDigits[high - top * kBase];
+    form[kPrefix.size() + 2] = kDigits[sum - high * kBase];
+}
+
+bool UnwrapUndamaged(std::string_view text, std::string& cipherText) {
+    return decodeUndamaged(trimmed(text), cipherText);
 }
 
 bool IsWrapped(std::string_view text) {

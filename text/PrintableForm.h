@@ -27,6 +27,12 @@ std::string Wrap(std::string_view cipherText);
 // The same, appended to `text`; it is plain ASCII, and so the same in UTF-8 and in the codes.
 void AppendWrapped(std::string_view cipherText, std::string& text);
 
+// Whether `text`, leading and trailing white space aside, is a printable form that is not
+// damaged; if so, the ciphertext inside it is written into `cipherText`, whose storage is reused,
+// and otherwise `cipherText` is left unspecified. A printable form is plain ASCII, the same in
+// UTF-8 and in the codes, so a filter can read it straight from the line.
+bool UnwrapUndamaged(std::string_view text, std::string& cipherText);
+
 // Whether `text`, leading and trailing white space aside, claims to be a printable form.
 bool IsWrapped(std::string_view text);
 
