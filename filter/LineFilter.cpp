@@ -83,18 +83,27 @@ bool LineFilter::Finish() {
     return filtered;
 }
 
+// An undamaged printable form skips the conversion to codes, which would only copy it; anything
+// else, a damaged form too, is converted, so that refusals name characters as the user counts them.
+std::optional<std::string> LineFilter::readCodes(std::string_view line) {
+    if (m_direction == Direction::Decrypt && printable::UnwrapUndamaged(line, m_codes))
+        return std::nullopt;
+    if (const auto unconvertible = windows1252::FromUtf8(line, m_codes))
+        return windows1252::Describe(*unconvertible);
+    if (m_direction == Direction::Decrypt)
+        return printable::UnwrapIfWrapped(m_codes, m_spare);
+    return std::nullopt;
+}
+
 bool LineFilter::filterLine(std::string_view line) {
     ++m_lineNumber;
-    if (const auto unconvertible = windows1252::FromUtf8(line, m_codes))
-        return refuse(windows1252::Describe(*unconvertible));
+    if (const auto refusal = readCodes(line))
+        return refuse(*refusal);
     try {
-        if (m_direction != Direction::Decrypt) {
-            m_security.Encrypt(m_codes, m_result);
-        } else if (auto damage = printable::UnwrapIfWrapped(m_codes, m_spare)) {
-            return refuse(*damage);
-        } else {
+        if (m_direction == Direction::Decrypt)
             m_security.Decrypt(m_codes, m_result);
-        }
+        else
+            m_security.Encrypt(m_codes, m_result);
     } catch (const ComponentError& error) {
         return refuse(windows1252::ToUtf8(error.Description()));
     }

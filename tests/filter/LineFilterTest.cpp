@@ -121,13 +121,22 @@ TEST(LineFilterTest, WritesThePrintableFormAndReadsEitherFormLineByLine) {
     ASSERT_TRUE(decrypted.filtered) << decrypted.failure;
     EXPECT_EQ(decrypted.output, joined(twice));
 
-    std::string damaged = printable.output;
-    damaged[damaged.find('\n') + 9] ^= 1; // a digit of the second line
-    const Outcome refused = run(Direction::Decrypt, damaged);
-    EXPECT_FALSE(refused.filtered);
-    EXPECT_TRUE(refused.failure.starts_with("line 2: The printable text is damaged: "))
-        << refused.failure;
-    EXPECT_EQ(refused.output, lines[0] + "\n");
+    // A digit of the second line changed, or replaced by a letter of two bytes in UTF-8, which is
+    // still one character where the message counts.
+    const std::size_t second = printable.output.find('\n') + 1;
+    std::string changed = printable.output;
+    changed[second + 9] ^= 1;
+    const std::string accented =
+        printable.output.substr(0, second + 9) + "\xC3\xA9" + printable.output.substr(second + 10);
+    for (const std::string& damaged : {changed, accented}) {
+        const Outcome refused = run(Direction::Decrypt, damaged);
+        EXPECT_FALSE(refused.filtered);
+        EXPECT_TRUE(refused.failure.starts_with("line 2: The printable text is damaged: "))
+            << refused.failure;
+        EXPECT_EQ(refused.output, lines[0] + "\n");
+    }
+    EXPECT_NE(run(Direction::Decrypt, accented).failure.find("character 10 is not"),
+              std::string::npos);
 }
 
 TEST(LineFilterTest, ShowsControlsInCaretNotationOnlyWhenAskedTo) {
