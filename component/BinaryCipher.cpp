@@ -22,7 +22,9 @@ bool carriesWhole(const std::string& plainText) {
 std::string scramble(const std::string& plainText, const std::string& table,
                      runtime::RandomSource& random, runtime::Clock& clock) {
     std::string cipherText;
-    engine::assemble<kFormat>(plainText, table, random, clock, cipherText);
+    runtime::withOwnTypes(random, clock, [&](auto& source, auto& reader) {
+        engine::assemble<kFormat>(plainText, table, source, reader, cipherText);
+    });
     return cipherText;
 }
 

@@ -208,8 +208,18 @@ inline constexpr std::array<char, 511> kDecodedDifferences = [] {
 }();
 
 // Writes `count` fillers at `out`: `filler`, or random ones when it is 0, each as `written` has it.
+template <typename Random>
 void writeFillers(char* out, Int16 count, char filler, const std::array<char, 256>& written,
-                  runtime::RandomSource& random);
+                  Random& random) {
+    const auto total = static_cast<std::size_t>(std::max<int>(0, count.get()));
+    if (filler != 0) {
+        std::fill_n(out, total, written[static_cast<unsigned char>(filler)]);
+        return;
+    }
+    for (std::size_t at = 0; at < total; ++at)
+        out[at] = written[static_cast<unsigned char>(
+            characterOf(runtime::scaled(random.Draw(), 111.0f, 14.0f)))];
+}
 
 // A search position is 16 bits: a substituted character beyond position 32,767 could not have
 // been found there, and fails. Only substitutions write their codes, so finding one is enough.
@@ -265,9 +275,9 @@ void requireLength(const std::string& table, int length);
 } // namespace detail
 
 // Assembles the ciphertext of `plainText` into `cipherText`, whose storage is reused.
-template <const Format& format>
-void assemble(const std::string& plainText, const std::string& table, runtime::RandomSource& random,
-              runtime::Clock& clock, std::string& cipherText) {
+template <const Format& format, typename Random, typename ClockType>
+void assemble(const std::string& plainText, const std::string& table, Random& random,
+              ClockType& clock, std::string& cipherText) {
     using namespace detail;
     requireLength(table, format.tableLength);
     runtime::seedFromClockDigits(random, clock);
@@ -300,7 +310,7 @@ void assemble(const std::string& plainText, const std::string& table, runtime::R
                           plainLength, encoded);
 
     if (format.trailingFiller == 0)
-        random.Reseed(clock.Now().Serial());
+        random.Reseed(clock.NowSerial());
     writeFillers(encoded + plainLength, trailingCount, format.trailingFiller, kWritten<format>,
                  random);
     requireSearchable<format>(cipherText);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ctime>
+
 namespace vellum::runtime {
 
 // One reading of the local date and time, to the second.
@@ -20,6 +22,36 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual DateTime Now() = 0;
+    // One reading as a serial number; the same as Now().Serial().
+    virtual double NowSerial() { return Now().Serial(); }
+};
+
+// The system's local time. Every encryption reads the clock four times, so the reading is
+// converted to local time, and to a serial number, once per second only, which changes no
+// reading. Defined here, so that the ciphers can inline its calls where they know they have it
+// (see withOwnTypes).
+class SystemClock final : public Clock {
+public:
+    DateTime Now() override {
+        refresh();
+        return m_local;
+    }
+    double NowSerial() override {
+        refresh();
+        return m_serial;
+    }
+
+private:
+    void refresh() {
+        const std::time_t now = std::time(nullptr);
+        if (now != m_readAt)
+            convert(now);
+    }
+    void convert(std::time_t now);
+
+    std::time_t m_readAt = -1;
+    DateTime m_local;
+    double m_serial = 0.0;
 };
 
 // The clock every cipher operation reads: the system's local time, unless a test has put

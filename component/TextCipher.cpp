@@ -63,7 +63,9 @@ std::optional<std::string> refusalOf(const std::string& plainText) {
 
 void scramble(const std::string& plainText, const std::string& table, runtime::RandomSource& random,
               runtime::Clock& clock, std::string& cipherText) {
-    engine::assemble<kFormat>(plainText, table, random, clock, cipherText);
+    runtime::withOwnTypes(random, clock, [&](auto& source, auto& reader) {
+        engine::assemble<kFormat>(plainText, table, source, reader, cipherText);
+    });
 }
 
 void unscramble(std::string& cipherText, const std::string& table, std::string& plainText) {
