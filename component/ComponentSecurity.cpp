@@ -69,9 +69,9 @@ void ComponentSecurity::Decrypt(std::string& cipherText, std::string& plainText)
 }
 
 void ComponentSecurity::Encrypt(const std::string& plainText, std::string& cipherText) {
-    if (auto refusal = text::refusalOf(plainText)) {
+    if (!text::isEncryptable(plainText)) {
         cipherText.clear();
-        throw ComponentError(10006, sourceOf("Encrypt"), std::move(*refusal));
+        throw ComponentError(10006, sourceOf("Encrypt"), text::refusalOf(plainText));
     }
     try {
         text::scramble(plainText, TextKeyTable(), runtime::processRandom(), runtime::processClock(),

@@ -21,32 +21,33 @@ constexpr engine::Format kFormat{
 // every text passes.
 bool everyCodeCarried(const std::string& plainText) {
     constexpr std::size_t kBlock = 16;
-    std::array<unsigned char, kBlock> highest{};
-    const auto take = [&highest](const char* characters, std::size_t count) {
-        for (std::size_t at = 0; at < count; ++at)
-            highest[at] =
-                std::max(highest[at], static_cast<unsigned char>(characters[at] - kLowestCarried));
+    constexpr unsigned char kSpan = kHighestCarried - kLowestCarried;
+    const auto above = [](char code) {
+        return static_cast<unsigned char>(code - kLowestCarried);
     };
     const char* const text = plainText.data();
-    if (plainText.size() < kBlock) {
-        take(text, plainText.size());
-    } else {
-        for (std::size_t at = 0; at + kBlock < plainText.size(); at += kBlock)
-            take(text + at, kBlock);
-        take(text + plainText.size() - kBlock, kBlock);
+    const std::size_t size = plainText.size();
+    if (size < kBlock)
+        return std::all_of(text, text + size, [&](char code) { return above(code) <= kSpan; });
+    std::array<unsigned char, kBlock> highest{};
+    for (std::size_t from = 0; from < size; from += kBlock) {
+        const char* const block = text + std::min(from, size - kBlock);
+        for (std::size_t at = 0; at < kBlock; ++at)
+            highest[at] = std::max(highest[at], above(block[at]));
     }
     unsigned char top = 0;
     for (const unsigned char each : highest)
         top = std::max(top, each);
-    constexpr unsigned char kSpan = kHighestCarried - kLowestCarried;
     return top <= kSpan;
 }
 
 } // namespace
 
-std::optional<std::string> refusalOf(const std::string& plainText) {
-    if (plainText.size() <= kLongestPlainText && everyCodeCarried(plainText))
-        return std::nullopt;
+bool isEncryptable(const std::string& plainText) {
+    return plainText.size() <= kLongestPlainText && everyCodeCarried(plainText);
+}
+
+std::string refusalOf(const std::string& plainText) {
     if (plainText.size() > kLongestPlainText)
         return "Error encrypting data: the text has " + std::to_string(plainText.size()) +
                " characters; at most " + std::to_string(kLongestPlainText) + " can be encrypted.";
@@ -58,7 +59,7 @@ std::optional<std::string> refusalOf(const std::string& plainText) {
                    std::to_string(kLowestCarried) + " to " + std::to_string(kHighestCarried) +
                    " can.";
     }
-    return std::nullopt;
+    return "Error encrypting data.";
 }
 
 void scramble(const std::string& plainText, const std::string& table, runtime::RandomSource& random,

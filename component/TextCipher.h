@@ -4,7 +4,6 @@
 #include "RandomSource.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
 
 // The text cipher's algorithms, apart from the component's error convention. A failure inside
@@ -14,8 +13,11 @@ namespace vellum::text {
 // The longest plaintext whose length character is certain to decode back.
 inline constexpr std::size_t kLongestPlainText = 109;
 
-// Why Encrypt must refuse the plaintext, in plain words; nothing when it can be encrypted.
-std::optional<std::string> refusalOf(const std::string& plainText);
+// Whether Encrypt can take `plainText`: at most kLongestPlainText characters, each carried.
+bool isEncryptable(const std::string& plainText);
+// Why Encrypt must refuse a plaintext that is not encryptable, in plain words. Apart from the
+// check above, so that the check stays small: every line a filter encrypts goes through it.
+std::string refusalOf(const std::string& plainText);
 
 // Assembles the ciphertext of any plaintext into `cipherText`, drawing key position and fillers
 // from `random`. The result strings of these two keep their storage from call to call.
