@@ -85,20 +85,21 @@ bool LineFilter::Finish() {
 
 // An undamaged printable form skips the conversion to codes, which would only copy it; anything
 // else, a damaged form too, is converted, so that refusals name characters as the user counts them.
-std::optional<std::string> LineFilter::readCodes(std::string_view line) {
+bool LineFilter::readCodes(std::string_view line) {
     if (m_direction == Direction::Decrypt && printable::UnwrapUndamaged(line, m_codes))
-        return std::nullopt;
+        return true;
     if (const auto unconvertible = windows1252::FromUtf8(line, m_codes))
-        return windows1252::Describe(*unconvertible);
-    if (m_direction == Direction::Decrypt)
-        return printable::UnwrapIfWrapped(m_codes, m_spare);
-    return std::nullopt;
+        return refuse(windows1252::Describe(*unconvertible));
+    if (m_direction != Direction::Decrypt)
+        return true;
+    const std::optional<std::string> damage = printable::UnwrapIfWrapped(m_codes, m_spare);
+    return !damage || refuse(*damage);
 }
 
 bool LineFilter::filterLine(std::string_view line) {
     ++m_lineNumber;
-    if (const auto refusal = readCodes(line))
-        return refuse(*refusal);
+    if (!readCodes(line))
+        return false;
     try {
         if (m_direction == Direction::Decrypt)
             m_security.Decrypt(m_codes, m_result);
@@ -111,6 +112,8 @@ bool LineFilter::filterLine(std::string_view line) {
         printable::AppendWrapped(m_result, m_output);
     else if (m_showControls)
         windows1252::AppendUtf8(showingControls(m_result), m_output);
+    else if (m_direction == Direction::Encrypt)
+        m_output += m_result; // a ciphertext's codes, 14 to 127, are ASCII: the same in UTF-8
     else
         windows1252::AppendUtf8(m_result, m_output);
     m_output += '\n';

@@ -37,8 +37,8 @@ public:
 
 private:
     bool filterLine(std::string_view line);
-    // Puts the codes the cipher takes for `line` into m_codes; or says why the line is refused.
-    std::optional<std::string> readCodes(std::string_view line);
+    // Puts the codes the cipher takes for `line` into m_codes; false once refuse() has said why not.
+    bool readCodes(std::string_view line);
     bool refuse(const std::string& description);
 
     Direction m_direction;
