@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -129,7 +130,7 @@ public:
         const int key = keyPosition.get();
         if (key < 0 || static_cast<std::size_t>(key) >= kLength)
             throw runtime::Fault("key position outside the key table");
-        if (table != m_table) {
+        if (m_table.size() != kLength || std::memcmp(table.data(), m_table.data(), kLength) != 0) {
             m_table = table;
             m_built.fill(false);
         }
