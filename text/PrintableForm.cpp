@@ -65,48 +65,45 @@ std::uint64_t weighted(std::uint64_t place, std::uint64_t first, std::uint64_t s
     return place * (first + second + third) + second + 2 * third;
 }
 
-// Both directions go by groups of two pairs, four codes and six digits, with a table read for each
-// code or digit instead of arithmetic on it: every line a filter wraps or unwraps goes through
-// here. An entry holds the characters (writing) or codes (reading) it makes in its low four bytes,
-// and its share of the group's check in three fields: the sum of digits, which the group's place
-// multiplies, in bits 32 to 39; flags for what does not belong, in bits 40 to 47; and what is
-// added unmultiplied, in bits 48 to 63. The fields are wide enough for a whole group, so the
-// entries of a group add up.
-constexpr std::size_t kGroupCodes = 4;
-constexpr std::size_t kGroupDigits = 6;
+// Both directions read a table for each code or digit instead of working it out: every line a
+// filter wraps or unwraps goes through here. They go by runs of pairs, whose entries add up: an
+// entry holds the characters (writing) or codes (reading) it makes in its low four bytes, and its
+// share of the run's check in its high half: the sum of its digits, which the place of the run's
+// first digit multiplies, in bits 32 to 47, and what is added unmultiplied (each digit times how
+// far its place lies beyond that first one) in bits 48 to 63. The fields are wide enough for a
+// whole run. What does not belong sets a flag of its own: writing, in bits 24 to 31, which the
+// next pair's first digit is written over; reading, in bits 40 to 47, among the sum's unused
+// bits, since a damaged form is refused whatever its check.
+using RunPart = std::uint64_t;
 
-using GroupPart = std::uint64_t;
-
-constexpr GroupPart partOf(std::uint64_t low, unsigned placed, unsigned unplaced) {
-    return low | GroupPart{placed} << 32 | GroupPart{unplaced} << 48;
+constexpr RunPart partOf(std::uint64_t low, unsigned placed, unsigned unplaced) {
+    return low | RunPart{placed} << 32 | RunPart{unplaced} << 48;
 }
 
-constexpr GroupPart flagAt(unsigned position) {
-    return GroupPart{1} << (40 + position);
+// The check's share of a run whose first digit is at `place`.
+std::uint64_t checkShare(std::uint64_t place, RunPart run) {
+    return place * (run >> 32 & 0xFFFF) + (run >> 48);
 }
 
-constexpr GroupPart kFlags = GroupPart{0xFF} << 40;
+// Writing goes by runs of four pairs, eight codes and twelve digits; each pair is stored as four
+// bytes of its own.
+constexpr std::size_t kRunPairs = 4;
+constexpr std::size_t kRunCodes = 2 * kRunPairs;
+constexpr std::size_t kRunDigits = kPairDigits * kRunPairs;
+constexpr RunPart kCodeFlags = RunPart{0xFF} << 24;
 
-// The check's share of a group, whose first digit is at `place`.
-std::uint64_t checkShare(std::uint64_t place, GroupPart group) {
-    return place * (group >> 32 & 0xFF) + (group >> 48);
-}
-
-// A group's second pair is three places on from its first: its digits count three times more.
-constexpr unsigned kSecondPairExtra = 3;
-
-// Writing, at position `at` (0 to 3) of a group: a code's halved digit, and its share of its
-// pair's rests digit, 2 × (code mod 2) for a pair's first code and code mod 2 for its second,
-// counted from "0". Each pair is stored on its own, so both pairs use bytes 0 to 2.
+// Writing, at position `at` (0 to 7) of a run: a code's halved digit, and its share of its pair's
+// rests digit, 2 × (code mod 2) for a pair's first code and code mod 2 for its second, counted
+// from "0", in bytes 0 to 2 of its pair.
 constexpr auto kCodeParts = [] {
-    std::array<std::array<GroupPart, 256>, kGroupCodes> parts{};
-    for (unsigned at = 0; at < kGroupCodes; ++at) {
+    std::array<std::array<RunPart, 256>, kRunCodes> parts{};
+    for (unsigned at = 0; at < kRunCodes; ++at) {
         const bool firstOfPair = at % 2 == 0;
-        const unsigned extra = at < 2 ? 0 : kSecondPairExtra;
+        const unsigned beyond = kPairDigits * (at / 2); // its pair's places beyond the run's first
         for (unsigned code = 0; code < 256; ++code) {
             const unsigned value = code - kLowestCode;
             if (value >= kCodes) {
-                parts[at][code] = flagAt(at);
+                parts[at][code] = RunPart{1} << (24 + at);
                 continue;
             }
             const unsigned half = value / 2;
@@ -114,27 +111,32 @@ constexpr auto kCodeParts = [] {
             const std::uint64_t digit = static_cast<unsigned char>(kDigits[half]);
             const std::uint64_t restShare = rest + (firstOfPair ? '0' : 0);
             const unsigned placed = half + rest;
-            const unsigned unplaced = (firstOfPair ? 2 * rest : half + 2 * rest) + extra * placed;
+            const unsigned unplaced = (firstOfPair ? 2 * rest : half + 2 * rest) + beyond * placed;
             parts[at][code] = partOf(digit << (8 * (at % 2)) | restShare << 16, placed, unplaced);
         }
     }
     return parts;
 }();
 
+// Reading goes by groups of two pairs, six digits and four codes, stored at once.
+constexpr std::size_t kGroupCodes = 4;
+constexpr std::size_t kGroupDigits = 6;
+constexpr RunPart kDigitFlags = RunPart{0xFF} << 40;
+
 // Reading, at place `at` (0 to 5) of a group: a halved digit makes twice itself in its code's
 // byte; a rests digit makes its halving's rest in each of its pair's two, and the codes' lowest,
 // 14, too. The second pair's codes are bytes 2 and 3.
 constexpr auto kDigitParts = [] {
-    std::array<std::array<GroupPart, 256>, kGroupDigits> parts{};
+    std::array<std::array<RunPart, 256>, kGroupDigits> parts{};
     for (unsigned at = 0; at < kGroupDigits; ++at) {
         const unsigned role = at % kPairDigits;           // 0 and 1 halved digits, 2 the rests
         const unsigned pairCode = 2 * (at / kPairDigits); // its pair's first code's byte
-        const unsigned weight = role + (at < kPairDigits ? 0 : kSecondPairExtra);
+        const unsigned weight = role + (at < kPairDigits ? 0 : kPairDigits);
         for (unsigned character = 0; character < 256; ++character) {
             const unsigned value = role == 2 ? kValuesUpTo<kHighestPairRest>[character]
                                              : kValuesUpTo<kHighestHalf>[character];
             if (value == kNoDigit) {
-                parts[at][character] = flagAt(at);
+                parts[at][character] = RunPart{1} << (40 + at);
                 continue;
             }
             const std::uint64_t codes =
@@ -157,31 +159,34 @@ template <std::size_t count> void putLowBytes(char* out, std::uint64_t value) {
     }
 }
 
-// Writes the digits of every pair of `cipherText` at `out`, with four bytes more, and returns
-// their share of the check; sets `outside` for a code no ciphertext has.
+// Writes the digits of every pair of `cipherText` at `out`, with one byte more, and returns their
+// share of the check; sets `outside` for a code no ciphertext has.
 std::uint64_t writePairs(std::string_view cipherText, char* out, unsigned& outside) {
     const auto* const codes = reinterpret_cast<const unsigned char*>(cipherText.data());
-    GroupPart seen = 0;
-    std::uint64_t check = 0;
-    const auto write = [&](const unsigned char* code, std::size_t group) {
-        const GroupPart first = kCodeParts[0][code[0]] + kCodeParts[1][code[1]];
-        const GroupPart second = kCodeParts[2][code[2]] + kCodeParts[3][code[3]];
-        char* const digits = out + group * kGroupDigits;
-        putLowBytes<kPairDigits + 1>(digits, first); // the fourth byte, 0, is written over next
-        putLowBytes<kPairDigits + 1>(digits + kPairDigits, second);
-        seen |= first + second;
-        check += checkShare(group * kGroupDigits + 1, first + second);
+    const auto pairAt = [&](const unsigned char* code, std::size_t pair, char* digits) {
+        const RunPart part =
+            kCodeParts[2 * pair][code[2 * pair]] + kCodeParts[2 * pair + 1][code[2 * pair + 1]];
+        putLowBytes<kPairDigits + 1>(digits + kPairDigits * pair, part); // its flags written over
+        return part;
     };
-    const std::size_t groups = cipherText.size() / kGroupCodes;
-    for (std::size_t group = 0; group < groups; ++group)
-        write(codes + group * kGroupCodes, group);
-    if (cipherText.size() % kGroupCodes >= 2) {
-        // A last pair alone, made a group with two codes 14, which write "0"s and count nothing.
-        const std::array<unsigned char, kGroupCodes> lastPair{
-            codes[groups * kGroupCodes], codes[groups * kGroupCodes + 1], kLowestCode, kLowestCode};
-        write(lastPair.data(), groups);
+    RunPart seen = 0;
+    std::uint64_t check = 0;
+    const std::size_t runs = cipherText.size() / kRunCodes;
+    for (std::size_t run = 0; run < runs; ++run) {
+        const unsigned char* const code = codes + run * kRunCodes;
+        char* const digits = out + run * kRunDigits;
+        const RunPart whole = (pairAt(code, 0, digits) + pairAt(code, 1, digits)) +
+                              (pairAt(code, 2, digits) + pairAt(code, 3, digits));
+        seen |= whole;
+        check += checkShare(run * kRunDigits + 1, whole);
     }
-    outside |= (seen & kFlags) != 0 ? 1U : 0U;
+    // The pairs after the last whole run, a run of their own.
+    RunPart rest = 0;
+    for (std::size_t pair = 0; pair < cipherText.size() % kRunCodes / 2; ++pair)
+        rest += pairAt(codes + runs * kRunCodes, pair, out + runs * kRunDigits);
+    seen |= rest;
+    check += checkShare(runs * kRunDigits + 1, rest);
+    outside |= (seen & kCodeFlags) != 0 ? 1U : 0U;
     return check;
 }
 
@@ -189,12 +194,12 @@ std::uint64_t writePairs(std::string_view cipherText, char* out, unsigned& outsi
 // of the check; false in `undamaged` for a character that is no digit at its place.
 std::uint64_t readPairs(std::string_view data, char* out, bool& undamaged) {
     const auto* const digits = reinterpret_cast<const unsigned char*>(data.data());
-    GroupPart seen = 0;
+    RunPart seen = 0;
     std::uint64_t check = 0;
     const auto read = [&](const unsigned char* digit, std::size_t group) {
-        const GroupPart codes = kDigitParts[0][digit[0]] + kDigitParts[1][digit[1]] +
-                                kDigitParts[2][digit[2]] + kDigitParts[3][digit[3]] +
-                                kDigitParts[4][digit[4]] + kDigitParts[5][digit[5]];
+        const RunPart codes = kDigitParts[0][digit[0]] + kDigitParts[1][digit[1]] +
+                              kDigitParts[2][digit[2]] + kDigitParts[3][digit[3]] +
+                              kDigitParts[4][digit[4]] + kDigitParts[5][digit[5]];
         putLowBytes<kGroupCodes>(out + group * kGroupCodes, codes);
         seen |= codes;
         check += checkShare(group * kGroupDigits + 1, codes);
@@ -210,7 +215,7 @@ std::uint64_t readPairs(std::string_view data, char* out, bool& undamaged) {
                                                                '0',     '0',     '0'};
         read(lastPair.data(), groups);
     }
-    undamaged = (seen & kFlags) == 0;
+    undamaged = (seen & kDigitFlags) == 0;
     return check;
 }
 
@@ -360,10 +365,9 @@ std::string Wrap(std::string_view cipherText) {
 }
 
 // One pass over the ciphertext; the check digits, worked out on the way, are written last. Pairs
-// are stored four bytes at a time, a last one in a whole group, so the text holds four bytes more
-// until the end.
+// are stored four bytes at a time, so the text holds one byte more until the end.
 void AppendWrapped(std::string_view cipherText, std::string& text) {
-    constexpr std::size_t kSlack = 4;
+    constexpr std::size_t kSlack = 1;
     const std::size_t start = text.size();
     const std::size_t length = wrappedLength(cipherText.size());
     text.resize(start + length + kSlack);
