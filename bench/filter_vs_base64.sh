@@ -25,10 +25,23 @@ jq -r '.results[0].median as $base | .results[] |
 
 "$program" --encrypt <lines.txt >ciphers.txt
 "$program" --encrypt --armor <lines.txt >printable.txt
-echo "==> A million lines of 29 characters: CPU time (user + system), mean of 10 runs each"
-hyperfine --warmup 1 --runs 10 --export-json million.json 'base64 lines.txt > /dev/null' \
-    "'$program' --encrypt < lines.txt > /dev/null" "'$program' --decrypt < ciphers.txt > /dev/null" \
-    "'$program' --encrypt --armor < lines.txt > /dev/null" \
-    "'$program' --decrypt < printable.txt > /dev/null" >/dev/null
-jq -r '(.results[0].user + .results[0].system) as $base | .results[] | (.user + .system) as $cpu |
-    "\(.command): \($cpu * 1000 | round) ms CPU, \($cpu / $base * 100 | round / 100) x base64"' million.json
+rounds=15
+echo "==> A million lines of 29 characters: CPU time (user + system), median of $rounds rounds, each"
+echo "    running base64 and then every filter once, so that the machine's changes of speed fall"
+echo "    on all of them alike; the ratio is the median of each round's ratio to base64"
+commands=("base64 lines.txt" "'$program' --encrypt < lines.txt" "'$program' --decrypt < ciphers.txt"
+    "'$program' --encrypt --armor < lines.txt" "'$program' --decrypt < printable.txt")
+TIMEFORMAT='%3U %3S'
+for ((round = 0; round < rounds; round++)); do
+    for index in "${!commands[@]}"; do
+        cpu=$({ time eval "${commands[$index]}" >/dev/null; } 2>&1)
+        echo "$round $index $cpu" >>cpu.txt
+    done
+done
+median() { sort -g | awk '{ value[NR] = $1 } END { print value[int((NR + 1) / 2)] }'; }
+for index in "${!commands[@]}"; do
+    ms=$(awk -v i="$index" '$2 == i { print ($3 + $4) * 1000 }' cpu.txt | median)
+    ratio=$(awk -v i="$index" '$2 == 0 { base[$1] = $3 + $4 } $2 == i { cpu[$1] = $3 + $4 }
+        END { for (r in cpu) printf "%.2f\n", cpu[r] / base[r] }' cpu.txt | median)
+    echo "${commands[$index]}: $ms ms CPU, $ratio x base64"
+done
