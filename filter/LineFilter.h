@@ -37,7 +37,7 @@ public:
 
 private:
     bool filterLine(std::string_view line);
-    // Puts the codes the cipher takes for `line` into m_codes; false once refuse() has said why not.
+    // Puts the codes the cipher takes for `line` into m_codes; false once refuse() said why not.
     bool readCodes(std::string_view line);
     bool refuse(const std::string& description);
 
