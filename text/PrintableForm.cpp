@@ -396,8 +396,10 @@ void AppendWrapped(std::string_view cipherText, std::string& text) {
     form[kPrefix.size() + 2] = kDigits[sum - high * kBase];
 }
 
+// A bare ciphertext, the other form a filter reads, is turned away at its first character.
 bool UnwrapUndamaged(std::string_view text, std::string& cipherText) {
-    return decodeUndamaged(trimmed(text), cipherText);
+    const std::string_view form = trimmed(text);
+    return form.starts_with(kPrefix) && decodeUndamaged(form, cipherText);
 }
 
 bool IsWrapped(std::string_view text) {
