@@ -219,7 +219,7 @@ void writeFillers(char* out, Int16 count, char filler, const std::array<char, 25
     }
     for (std::size_t at = 0; at < total; ++at)
         out[at] = written[static_cast<unsigned char>(
-            characterOf(runtime::scaled(random.Draw(), 111.0f, 14.0f)))];
+            characterOf(runtime::drawScaled(random, 111.0f, 14.0f)))];
 }
 
 // A search position is 16 bits: a substituted character beyond position 32,767 could not have

@@ -23,14 +23,9 @@ void seedFromClockDigits(Random& random, ClockType& clock) {
     random.Reseed(firstSeed(hour, month, second));
 }
 
-// A draw r scaled to round(r x scale + offset), in single precision, ties to even.
-inline Int32 scaled(float draw, float scale, float offset) {
-    return roundToInt32(draw * scale + offset);
-}
-
-// One draw, scaled.
+// One draw r scaled to round(r x scale + offset), in single precision, ties to even.
 template <typename Random> Int32 drawScaled(Random& random, float scale, float offset) {
-    return scaled(random.Draw(), scale, offset);
+    return roundToInt32(random.Draw() * scale + offset);
 }
 
 // Calls `use` with `random` and `clock`: as the process's own MixingRandom and SystemClock when
