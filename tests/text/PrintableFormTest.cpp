@@ -56,6 +56,24 @@ TEST(PrintableFormTest, CarriesEveryCiphertextBackWholeInLettersDigitsAndUndersc
     EXPECT_THROW(Wrap("plain\x7"), std::invalid_argument); // codes below 14 are no ciphertext's
 }
 
+// Any codes 14 to 127, in texts far longer than a line, whose digits' places grow large.
+TEST(PrintableFormTest, CarriesLongTextsBackAndRefusesTheirStrayCodes) {
+    for (const std::size_t length : {4095, 4096, 4097, 4111, 9001}) {
+        std::string codes;
+        for (std::size_t at = 0; at < length; ++at)
+            codes += static_cast<char>(14 + at * 37 % 114);
+        std::string back;
+        const std::optional<std::string> damage = Unwrap(Wrap(codes), back);
+        ASSERT_FALSE(damage.has_value()) << *damage;
+        EXPECT_EQ(back, codes);
+        for (const char stray : {'\x0d', '\x80'}) {
+            codes[length / 3] = stray;
+            EXPECT_THROW(Wrap(codes), std::invalid_argument) << length;
+            codes[length / 3] = '\x0e';
+        }
+    }
+}
+
 TEST(PrintableFormTest, NoCiphertextCanBeginWithThePrefix) {
     // A ciphertext begins with its key character: the table's character at the key position, 1
     // to 81, with "|" written as code 127 and ";" as "~".
