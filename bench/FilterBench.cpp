@@ -48,7 +48,7 @@ template <Direction direction, bool printable = false> void BM_FilterLine(benchm
         if (!filter.Feed(input))
             state.SkipWithError(filter.failure().c_str());
         benchmark::DoNotOptimize(filter.output().data());
-        filter.output().clear();
+        filter.ClearOutput();
     }
 }
 

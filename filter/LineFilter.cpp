@@ -3,6 +3,7 @@
 #include "PrintableForm.h"
 #include "Windows1252.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -109,15 +110,51 @@ bool LineFilter::filterLine(std::string_view line) {
         return refuse(windows1252::ToUtf8(error.Description()));
     }
     if (m_direction == Direction::EncryptToPrintable)
-        printable::AppendWrapped(m_result, m_output);
-    else if (m_showControls)
-        windows1252::AppendUtf8(showingControls(m_result), m_output);
+        return appendWrappedLine() || refuse("its ciphertext has a code no printable form carries");
+    if (m_showControls)
+        appendUtf8Line(showingControls(m_result));
     else if (m_direction == Direction::Encrypt)
-        m_output += m_result; // a ciphertext's codes, 14 to 127, are ASCII: the same in UTF-8
+        appendLine(m_result); // a ciphertext's codes, 14 to 127, are ASCII: the same in UTF-8
     else
-        windows1252::AppendUtf8(m_result, m_output);
-    m_output += '\n';
+        appendUtf8Line(m_result);
     return true;
+}
+
+char* LineFilter::outputRoom(std::size_t count, std::size_t slack) {
+    if (m_output.size() - m_outputSize < count + slack) [[unlikely]]
+        growOutput(count + slack);
+    return m_output.data() + m_outputSize;
+}
+
+void LineFilter::growOutput(std::size_t room) {
+    m_output.resize(std::max(m_outputSize + room, 2 * m_output.size()));
+}
+
+// The printable form is written straight into the output's room: no string in between, and no
+// characters set only to be written over.
+bool LineFilter::appendWrappedLine() {
+    const std::size_t length = printable::WrappedLength(m_result.size());
+    char* const form = outputRoom(length + 1, printable::kWritingSlack);
+    if (!printable::WriteWrapped(m_result, form))
+        return false;
+    form[length] = '\n';
+    m_outputSize += length + 1;
+    return true;
+}
+
+// Decrypted lines, whose length in UTF-8 is known only once converted, keep no room.
+void LineFilter::appendUtf8Line(std::string_view codes) {
+    m_output.resize(m_outputSize);
+    windows1252::AppendUtf8(codes, m_output);
+    m_output += '\n';
+    m_outputSize = m_output.size();
+}
+
+void LineFilter::appendLine(std::string_view text) {
+    char* const line = outputRoom(text.size() + 1, 0);
+    std::memcpy(line, text.data(), text.size());
+    line[text.size()] = '\n';
+    m_outputSize += text.size() + 1;
 }
 
 bool LineFilter::refuse(const std::string& description) {
@@ -142,7 +179,7 @@ std::optional<std::string> Run(Direction direction, int in, int out) {
                                       : got == 0 && filter.Finish();
         if (!writeAll(out, filter.output()))
             return systemError("cannot write the output", errno);
-        filter.output().clear();
+        filter.ClearOutput();
         if (got < 0)
             return systemError("cannot read the input", readError);
         if (!filtered)

@@ -31,8 +31,9 @@ public:
     // The end of the input: filters a last line that has no LF.
     bool Finish();
 
-    // What the caller writes out, then clears.
-    std::string& output() { return m_output; }
+    // What the caller writes out, then clears with ClearOutput().
+    std::string_view output() const { return {m_output.data(), m_outputSize}; }
+    void ClearOutput() { m_outputSize = 0; }
     const std::string& failure() const { return m_failure; }
 
 private:
@@ -40,6 +41,13 @@ private:
     // Puts the codes the cipher takes for `line` into m_codes; false once refuse() said why not.
     bool readCodes(std::string_view line);
     bool refuse(const std::string& description);
+    // Where the next `count` characters of output go, with room for `slack` more behind them.
+    char* outputRoom(std::size_t count, std::size_t slack);
+    void growOutput(std::size_t room);
+    // Each appends a line of output and its LF.
+    void appendLine(std::string_view text);
+    void appendUtf8Line(std::string_view codes);
+    bool appendWrappedLine(); // the printable form of m_result; false for a code it cannot carry
 
     Direction m_direction;
     bool m_showControls;
@@ -51,7 +59,10 @@ private:
     std::string m_result;
     std::string m_spare; // for unwrapping printable forms
     std::size_t m_lineNumber = 0;
+    // The output is its first m_outputSize characters. The room after them is kept from line to
+    // line, so that a printable form is written straight into it.
     std::string m_output;
+    std::size_t m_outputSize = 0;
     std::string m_failure;
 };
 

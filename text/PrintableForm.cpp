@@ -28,6 +28,8 @@ constexpr std::size_t kCheckDigits = 3;
 constexpr unsigned kPairDigits = 3;
 constexpr std::size_t kLastDigits = 2;
 constexpr std::size_t kDataStart = kPrefix.size() + kCheckDigits;
+static_assert(WrappedLength(2) == kDataStart + kPairDigits &&
+              WrappedLength(1) == kDataStart + kLastDigits);
 
 // Stands for a character that is no digit at a place, above every digit's value and with a bit
 // of its own, so that ORing the values of a whole text tells at once whether all were digits.
@@ -357,10 +359,6 @@ constexpr auto kLowDigits = [] {
     return digits;
 }();
 
-std::size_t wrappedLength(std::size_t cipherLength) {
-    return kDataStart + cipherLength / 2 * kPairDigits + (cipherLength % 2 != 0 ? kLastDigits : 0);
-}
-
 // Space, tab, and LF to CR.
 bool isWhiteSpace(char character) {
     return character == ' ' || (character >= '\t' && character <= '\r');
@@ -460,38 +458,40 @@ std::string Wrap(std::string_view cipherText) {
     return form;
 }
 
-// One pass over the ciphertext; the check digits, worked out on the way, are written last. Digits
-// are stored several bytes at a time, so the text holds two bytes more until the end.
 void AppendWrapped(std::string_view cipherText, std::string& text) {
-    constexpr std::size_t kSlack = 2;
     const std::size_t start = text.size();
-    const std::size_t length = wrappedLength(cipherText.size());
-    text.resize(start + length + kSlack);
-    char* const form = text.data() + start;
+    const std::size_t length = WrappedLength(cipherText.size());
+    text.resize(start + length + kWritingSlack);
+    const bool written = WriteWrapped(cipherText, text.data() + start);
+    text.resize(written ? start + length : start);
+    if (!written)
+        throw std::invalid_argument(
+            "a printable form wraps ciphertexts, whose codes are 14 to 127");
+}
+
+// One pass over the ciphertext; the check digits, worked out on the way, are written last.
+bool WriteWrapped(std::string_view cipherText, char* const form) {
     std::copy(kPrefix.begin(), kPrefix.end(), form);
     unsigned outside = 0;
     char* const data = form + kDataStart;
-    std::uint64_t check = length - kDataStart;
+    std::uint64_t check = WrappedLength(cipherText.size()) - kDataStart;
     const std::size_t inBlocks = writeBlocks(cipherText, data, check, outside);
     const std::size_t blockDigits = inBlocks / 2 * kPairDigits;
     check += writePairs(cipherText.substr(inBlocks), data + blockDigits, blockDigits + 1, outside);
     if (cipherText.size() % 2 != 0) {
         const std::size_t pairs = cipherText.size() / 2;
         const unsigned last = codeValue(cipherText.back(), outside);
-        char* const out = form + kDataStart + pairs * kPairDigits;
+        char* const out = data + pairs * kPairDigits;
         out[0] = kDigits[last / 2];
         out[1] = kDigits[last % 2];
         check += weighted(pairs * kPairDigits, 0, last / 2, last % 2);
     }
-    text.resize(outside != 0 ? start : start + length);
-    if (outside != 0)
-        throw std::invalid_argument(
-            "a printable form wraps ciphertexts, whose codes are 14 to 127");
     // The check's digits, the most significant first; the two below it from one table.
     const auto sum = static_cast<unsigned>(check % kCheckModulus);
     const unsigned top = sum / (kBase * kBase);
     form[kPrefix.size()] = kDigits[top];
     std::memcpy(form + kPrefix.size() + 1, kLowDigits[sum - top * kBase * kBase].data(), 2);
+    return outside == 0;
 }
 
 // A bare ciphertext, the other form a filter reads, is turned away at its first character.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,17 @@ inline constexpr std::string_view kPrefix = "vm9_";
 std::string Wrap(std::string_view cipherText);
 // The same, appended to `text`; it is plain ASCII, and so the same in UTF-8 and in the codes.
 void AppendWrapped(std::string_view cipherText, std::string& text);
+
+// The length of the printable form of a ciphertext of `cipherLength` codes.
+constexpr std::size_t WrappedLength(std::size_t cipherLength) {
+    return kPrefix.size() + 3 + cipherLength / 2 * 3 + (cipherLength % 2 != 0 ? 2 : 0);
+}
+// How many characters past the form WriteWrapped may write over on the way.
+inline constexpr std::size_t kWritingSlack = 2;
+// Writes the printable form of `cipherText` at `form`, which has room for it and kWritingSlack
+// characters more: for output that keeps room of its own. False, with the room written over, for a
+// code outside 14 to 127.
+[[nodiscard]] bool WriteWrapped(std::string_view cipherText, char* form);
 
 // Whether `text`, leading and trailing white space aside, is a printable form that is not
 // damaged; if so, the ciphertext inside it is written into `cipherText`, whose storage is reused,
