@@ -71,8 +71,9 @@ std::uint64_t weighted(std::uint64_t place, std::uint64_t first, std::uint64_t s
     return place * (first + second + third) + second + 2 * third;
 }
 
-// Both directions read a table for each code or digit instead of working it out: every line a
-// filter wraps or unwraps goes through here. They go by runs of pairs, whose entries add up: an
+// Both directions read a table for each code or digit instead of working it out (writing, on
+// x86-64, after the blocks below it takes in vector registers): every line a filter wraps or
+// unwraps goes through here. They go by runs of pairs, whose entries add up: an
 // entry holds the characters (writing) or codes (reading) it makes in its low four bytes, and its
 // share of the run's check in its high half: the sum of its digits, which the place of the run's
 // first digit multiplies, in bits 32 to 47, and what is added unmultiplied (each digit times how
@@ -242,6 +243,7 @@ std::size_t writeBlocks(std::string_view cipherText, char* out, std::uint64_t& c
     __m128i firstPlaces = _mm_setr_epi16(1, 2, 4, 5, 7, 8, 10, 11);
     __m128i lastPlaces = _mm_setr_epi16(13, 14, 16, 17, 19, 20, 22, 23);
     __m128i restPlaces = _mm_setr_epi16(3, 6, 9, 12, 15, 18, 21, 24);
+    const __m128i nextBlock = _mm_set1_epi16(kBlockDigits);
     __m128i sums = zero;
     __m128i beyond = zero; // nonzero where a value lay above the highest
     for (std::size_t block = 0; block < blocks; ++block) {
@@ -262,7 +264,6 @@ std::size_t writeBlocks(std::string_view cipherText, char* out, std::uint64_t& c
         sums = _mm_add_epi32(sums, _mm_madd_epi16(_mm_unpacklo_epi8(halves, zero), firstPlaces));
         sums = _mm_add_epi32(sums, _mm_madd_epi16(_mm_unpackhi_epi8(halves, zero), lastPlaces));
         sums = _mm_add_epi32(sums, _mm_madd_epi16(rests, restPlaces));
-        const __m128i nextBlock = _mm_set1_epi16(kBlockDigits);
         firstPlaces = _mm_add_epi16(firstPlaces, nextBlock);
         lastPlaces = _mm_add_epi16(lastPlaces, nextBlock);
         restPlaces = _mm_add_epi16(restPlaces, nextBlock);
@@ -494,10 +495,10 @@ bool WriteWrapped(std::string_view cipherText, char* const form) {
     return outside == 0;
 }
 
-// A bare ciphertext, the other form a filter reads, is turned away at its first character.
+// A bare ciphertext, the other form a filter reads, is turned away at its first character, by
+// the prefix decodeUndamaged checks first.
 bool UnwrapUndamaged(std::string_view text, std::string& cipherText) {
-    const std::string_view form = trimmed(text);
-    return form.starts_with(kPrefix) && decodeUndamaged(form, cipherText);
+    return decodeUndamaged(trimmed(text), cipherText);
 }
 
 bool IsWrapped(std::string_view text) {
