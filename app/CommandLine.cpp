@@ -1,7 +1,7 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
-#include "LineFilter.h"
 #include "Version.h"
+#include "filter/LineFilter.h"
 
 #include <algorithm>
 #include <array>
@@ -135,7 +135,7 @@ std::string helpText() {
 }
 
 std::string versionText() {
-    return "Vellumark9 " + version::Text() +
+    return std::string("Vellumark9 ") + kVersionText +
            "\nCopyright (c) 2026 Vellum41\n"
            "License MIT <https://opensource.org/licenses/MIT>.\n"
            "This is free software: you are free to change and redistribute it.\n"

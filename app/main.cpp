@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
 int main(int argc, char* argv[]) {
     return vellum::app::Run(argc, argv);

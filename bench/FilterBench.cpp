@@ -1,6 +1,6 @@
-#include "ComponentSecurity.h"
-#include "LineFilter.h"
-#include "PrintableForm.h"
+#include "component/ComponentSecurity.h"
+#include "filter/LineFilter.h"
+#include "text/PrintableForm.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -12,7 +12,7 @@
 // can be compared within one run.
 namespace {
 
-using vellum::ComponentSecurity;
+using vellum::component::ComponentSecurity;
 using vellum::filter::Direction;
 using vellum::filter::LineFilter;
 
@@ -38,7 +38,7 @@ std::string inputFor(Direction direction, bool printable) {
     if (direction != Direction::Decrypt)
         return kLine + "\n";
     const std::string cipherText = ComponentSecurity().Encrypt(kLine);
-    return (printable ? vellum::printable::Wrap(cipherText) : cipherText) + "\n";
+    return (printable ? vellum::text::Wrap(cipherText) : cipherText) + "\n";
 }
 
 template <Direction direction, bool printable = false> void BM_FilterLine(benchmark::State& state) {
@@ -46,9 +46,9 @@ template <Direction direction, bool printable = false> void BM_FilterLine(benchm
     LineFilter filter(direction, false);
     for (auto _ : state) {
         if (!filter.Feed(input))
-            state.SkipWithError(filter.failure().c_str());
-        benchmark::DoNotOptimize(filter.output().data());
-        filter.ClearOutput();
+            state.SkipWithError(filter.Failure().c_str());
+        benchmark::DoNotOptimize(filter.Output().data());
+        filter.Output().clear();
     }
 }
 

@@ -3,15 +3,10 @@
 #include <compare>
 #include <concepts>
 #include <cstdint>
-#include <limits>
 #include <stdexcept>
 #include <utility>
 
-namespace vellum::runtime {
-
-// A signed integer type strictly narrower than T, which therefore widens into T exactly.
-template <typename U, typename T>
-concept NarrowerSignedIntegral = std::signed_integral<U> && sizeof(U) < sizeof(T);
+namespace vellum::component {
 
 // A failure inside a cipher step: an overflow, a narrowing that does not fit, a code asked of a
 // missing character. The cipher operations turn it into their own error.
@@ -30,8 +25,8 @@ public:
         : m_value(fit(value)) {}
 
     // Widening from a narrower checked type is always exact.
-    template <NarrowerSignedIntegral<T> U>
-    constexpr Checked(Checked<U> value)
+    template <std::signed_integral U>
+    requires(sizeof(U) < sizeof(T)) constexpr Checked(Checked<U> value)
         : m_value(value.get()) {}
 
     constexpr T get() const { return m_value; }
@@ -79,8 +74,8 @@ using Int16 = Checked<std::int16_t>;
 using Int32 = Checked<std::int32_t>;
 
 // Narrowing a 32-bit value into 16 bits; fails when it does not fit.
-constexpr Int16 toInt16(Int32 value) {
+constexpr Int16 ToInt16(Int32 value) {
     return Int16(value.get());
 }
 
-} // namespace vellum::runtime
+} // namespace vellum::component

@@ -1,27 +1,8 @@
-#include "Clock.h"
+#include "component/Clock.h"
 
 #include <chrono>
-#include <ctime>
 
-namespace vellum::runtime {
-
-namespace {
-
-DateTime toLocal(std::time_t at) {
-    std::tm local{};
-    if (localtime_r(&at, &local) == nullptr)
-        return DateTime{};
-    return DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                    local.tm_hour,        local.tm_min,     local.tm_sec};
-}
-
-Clock*& currentClock() {
-    thread_local SystemClock systemClock;
-    thread_local Clock* current = &systemClock;
-    return current;
-}
-
-} // namespace
+namespace vellum::component {
 
 double DateTime::Serial() const {
     using namespace std::chrono;
@@ -33,23 +14,28 @@ double DateTime::Serial() const {
     return static_cast<double>((date - origin).count()) + secondsOfDay / 86400.0;
 }
 
-void SystemClock::convert(std::time_t now) {
-    m_local = toLocal(now);
-    m_serial = m_local.Serial();
+DateTime SystemClock::Now() {
+    const std::time_t now = std::time(nullptr);
+    if (now == m_readAt)
+        return m_local;
+    std::tm local{};
+    if (localtime_r(&now, &local) == nullptr)
+        return DateTime{};
+    m_local = DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                       local.tm_hour,        local.tm_min,     local.tm_sec};
     m_readAt = now;
+    return m_local;
 }
 
-Clock& processClock() {
-    return *currentClock();
+// Each thread has its own, so that no call needs a lock.
+template <> Clock*& CurrentInstance<Clock>() {
+    thread_local SystemClock systemClock;
+    thread_local Clock* current = &systemClock;
+    return current;
 }
 
-ClockOverride::ClockOverride(Clock& clock)
-    : m_previous(currentClock()) {
-    currentClock() = &clock;
+Clock& ProcessClock() {
+    return *CurrentInstance<Clock>();
 }
 
-ClockOverride::~ClockOverride() {
-    currentClock() = m_previous;
-}
-
-} // namespace vellum::runtime
+} // namespace vellum::component

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "component/ScopedOverride.h"
+
 #include <ctime>
 
-namespace vellum::runtime {
+namespace vellum::component {
 
 // One reading of the local date and time, to the second.
 struct DateTime {
@@ -22,52 +24,22 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual DateTime Now() = 0;
-    // One reading as a serial number; the same as Now().Serial().
-    virtual double NowSerial() { return Now().Serial(); }
 };
 
 // The system's local time. Every encryption reads the clock four times, so the reading is
-// converted to local time, and to a serial number, once per second only, which changes no
-// reading. Defined here, so that the ciphers can inline its calls where they know they have it
-// (see withOwnTypes).
+// converted to local time once per second only, which changes no reading.
 class SystemClock final : public Clock {
 public:
-    DateTime Now() override {
-        refresh();
-        return m_local;
-    }
-    double NowSerial() override {
-        refresh();
-        return m_serial;
-    }
+    DateTime Now() override;
 
 private:
-    void refresh() {
-        const std::time_t now = std::time(nullptr);
-        if (now != m_readAt)
-            convert(now);
-    }
-    void convert(std::time_t now);
-
     std::time_t m_readAt = -1;
     DateTime m_local;
-    double m_serial = 0.0;
 };
 
-// The clock every cipher operation reads: the system's local time, unless a test has put
-// another clock in its place.
-Clock& processClock();
+// The clock every cipher operation reads: the system's local time, unless a test has put another
+// in its place with ScopedOverride<Clock>.
+Clock& ProcessClock();
+template <> Clock*& CurrentInstance<Clock>();
 
-// Test seam: routes processClock() to another clock for as long as it lives.
-class ClockOverride {
-public:
-    explicit ClockOverride(Clock& clock);
-    ~ClockOverride();
-    ClockOverride(const ClockOverride&) = delete;
-    ClockOverride& operator=(const ClockOverride&) = delete;
-
-private:
-    Clock* m_previous;
-};
-
-} // namespace vellum::runtime
+} // namespace vellum::component

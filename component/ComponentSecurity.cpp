@@ -1,23 +1,51 @@
-#include "ComponentSecurity.h"
+#include "component/ComponentSecurity.h"
 
-#include "BinaryCipher.h"
-#include "Clock.h"
-#include "KeyTables.h"
-#include "RandomSource.h"
-#include "TextCipher.h"
 #include "Version.h"
+#include "component/Cipher.h"
+#include "component/KeyTables.h"
 
+#include <algorithm>
 #include <utility>
 
-namespace vellum {
+namespace vellum::component {
 
 namespace {
 
 constexpr char kClassNameText[] = "Vellum41.ComponentSecurity.";
 constexpr std::int32_t kClassId = 48;
+// The longest plaintexts whose length character is certain to decode back.
+constexpr std::size_t kLongestText = 109;
+constexpr std::size_t kLongestBinary = 252;
+// The codes the text cipher brings back unchanged.
+constexpr int kLowestCarried = 14;
+constexpr int kHighestCarried = 124;
 
 std::string sourceOf(const char* operation) {
     return std::string(kClassNameText) + operation;
+}
+
+// Why Encrypt must refuse `plainText`, in plain words, or nothing: what comes back changed or cut
+// would be a silent wrong result.
+std::optional<std::string> refusalOf(const std::string& plainText) {
+    if (plainText.size() > kLongestText)
+        return "Error encrypting data: the text has " + std::to_string(plainText.size()) +
+               " characters; at most " + std::to_string(kLongestText) + " can be encrypted.";
+    for (std::size_t index = 0; index < plainText.size(); ++index) {
+        const int code = static_cast<unsigned char>(plainText[index]);
+        if (code < kLowestCarried || code > kHighestCarried)
+            return "Error encrypting data: the character at position " + std::to_string(index + 1) +
+                   " (code " + std::to_string(code) + ") cannot be encrypted; only codes " +
+                   std::to_string(kLowestCarried) + " to " + std::to_string(kHighestCarried) +
+                   " can.";
+    }
+    return std::nullopt;
+}
+
+bool carriedByBinary(const std::string& plainText) {
+    return plainText.size() <= kLongestBinary &&
+           std::none_of(plainText.begin(), plainText.end(), [](char character) {
+               return static_cast<unsigned char>(character) >= 254;
+           });
 }
 
 } // namespace
@@ -36,7 +64,8 @@ std::string ComponentSecurity::ClassName() const {
 }
 
 std::string ComponentSecurity::ClassVersion() const {
-    return version::Text();
+    return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
+           std::to_string(kVersionRevision);
 }
 
 std::string ComponentSecurity::ClassDescription() const {
@@ -48,67 +77,48 @@ std::int32_t ComponentSecurity::ClassID() const {
 }
 
 std::string ComponentSecurity::Decrypt(std::string& cipherText) {
-    std::string plainText;
-    Decrypt(cipherText, plainText);
-    return plainText;
-}
-
-std::string ComponentSecurity::Encrypt(const std::string& plainText) {
-    std::string cipherText;
-    Encrypt(plainText, cipherText);
-    return cipherText;
-}
-
-void ComponentSecurity::Decrypt(std::string& cipherText, std::string& plainText) {
     try {
-        text::unscramble(cipherText, TextKeyTable(), plainText);
+        return Unscramble<kTextCipher>(cipherText, TextKeyTable());
     } catch (const std::exception&) {
-        plainText.clear();
         throw ComponentError(10005, sourceOf("Decrypt"), "Error deciphering encrypted data.");
     }
 }
 
-void ComponentSecurity::Encrypt(const std::string& plainText, std::string& cipherText) {
-    if (!text::isEncryptable(plainText)) {
-        cipherText.clear();
-        throw ComponentError(10006, sourceOf("Encrypt"), text::refusalOf(plainText));
-    }
+std::string ComponentSecurity::Encrypt(const std::string& plainText) {
+    if (const std::optional<std::string> refusal = refusalOf(plainText))
+        throw ComponentError(10006, sourceOf("Encrypt"), *refusal);
     try {
-        text::scramble(plainText, TextKeyTable(), runtime::processRandom(), runtime::processClock(),
-                       cipherText);
+        return Scramble<kTextCipher>(plainText, TextKeyTable(), ProcessRandom(), ProcessClock());
     } catch (const std::exception&) {
-        cipherText.clear();
         throw ComponentError(10006, sourceOf("Encrypt"), "Error encrypting data.");
     }
 }
 
 std::optional<std::string> ComponentSecurity::DecryptBinary(std::string& cipherText) {
     try {
-        return binary::unscramble(cipherText, BinaryKeyTable());
+        return Unscramble<kBinaryCipher>(cipherText, BinaryKeyTable());
     } catch (const std::exception&) {
         return std::nullopt;
     }
 }
 
 std::optional<std::string> ComponentSecurity::EncryptBinary(const std::string& plainText) {
-    if (!binary::carriesWhole(plainText))
+    if (!carriedByBinary(plainText))
         return std::nullopt;
     try {
-        return binary::scramble(plainText, BinaryKeyTable(), runtime::processRandom(),
-                                runtime::processClock());
+        return Scramble<kBinaryCipher>(plainText, BinaryKeyTable(), ProcessRandom(),
+                                       ProcessClock());
     } catch (const std::exception&) {
         return std::nullopt;
     }
 }
 
 std::string ComponentSecurity::BinaryKeyTable() const {
-    return keys::BuildBinaryKeyTable();
+    return BuildBinaryKeyTable();
 }
 
-// Built once: the table never changes, and building it for every call cost each an allocation.
-const std::string& ComponentSecurity::TextKeyTable() const {
-    static const std::string table = keys::BuildTextKeyTable();
-    return table;
+std::string ComponentSecurity::TextKeyTable() const {
+    return BuildTextKeyTable();
 }
 
-} // namespace vellum
+} // namespace vellum::component

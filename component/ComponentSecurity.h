@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace vellum {
+namespace vellum::component {
 
 // The error the text cipher raises: a number, the failing operation's source and a description.
 class ComponentError : public std::runtime_error {
@@ -42,21 +42,17 @@ public:
     // Accepts up to 109 characters with codes 14 to 124, the ones that are certain to come
     // back; raises ComponentError 10006 for anything else or on failure.
     std::string Encrypt(const std::string& plainText);
-    // The same two into a string of the caller's, whose storage is reused from call to call, as a
-    // filter's is from line to line; it must be another string than the one read. On failure it
-    // is left empty.
-    void Decrypt(std::string& cipherText, std::string& plainText);
-    void Encrypt(const std::string& plainText, std::string& cipherText);
 
-    // The binary cipher never raises: std::nullopt on any failure. Decryption rewrites every code
-    // 255 in the caller's text as 124, and leaves it so even on failure. Encryption accepts up
-    // to 252 characters with codes 0 to 253, the ones that are certain to come back.
+    // The binary cipher belongs to the component's interface, though no front end calls it. It
+    // never raises: std::nullopt on any failure. Decryption rewrites every code 255 in the
+    // caller's text as 124, and leaves it so even on failure. Encryption accepts up to 252
+    // characters with codes 0 to 253, the ones that are certain to come back.
     std::optional<std::string> DecryptBinary(std::string& cipherText);
     std::optional<std::string> EncryptBinary(const std::string& plainText);
     std::string BinaryKeyTable() const;
 
 private:
-    const std::string& TextKeyTable() const;
+    std::string TextKeyTable() const;
 };
 
-} // namespace vellum
+} // namespace vellum::component

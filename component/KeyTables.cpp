@@ -1,8 +1,8 @@
-#include "KeyTables.h"
+#include "component/KeyTables.h"
 
 #include <string_view>
 
-namespace vellum::keys {
+namespace vellum::component {
 
 namespace {
 
@@ -35,4 +35,4 @@ std::string BuildBinaryKeyTable() {
                       "\365\021\312\252\301");
 }
 
-} // namespace vellum::keys
+} // namespace vellum::component

@@ -1,32 +1,45 @@
-#include "RandomSource.h"
+#include "component/RandomSource.h"
 
+#include <bit>
 #include <chrono>
 
-namespace vellum::runtime {
+namespace vellum::component {
 
 namespace {
 
-RandomSource*& currentSource() {
-    // Started from the steady clock so that separate runs do not share one sequence.
-    thread_local MixingRandom processSource(MixingRandom::mix(
+constexpr std::uint64_t kGoldenGamma = 0x9E3779B97F4A7C15U;
+
+} // namespace
+
+MixingRandom::MixingRandom(std::uint64_t state)
+    : m_state(state) {}
+
+void MixingRandom::Reseed(double seed) {
+    m_state = Mix(m_state ^ std::bit_cast<std::uint64_t>(seed));
+}
+
+float MixingRandom::Draw() {
+    m_state += kGoldenGamma;
+    return static_cast<float>(Mix(m_state) >> 40) * 0x1p-24F;
+}
+
+std::uint64_t MixingRandom::Mix(std::uint64_t value) {
+    value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9U;
+    value = (value ^ (value >> 27)) * 0x94D049BB133111EBU;
+    return value ^ (value >> 31);
+}
+
+// Each thread has its own, so that no call needs a lock; started from the steady clock, so that
+// separate runs do not share one sequence.
+template <> RandomSource*& CurrentInstance<RandomSource>() {
+    thread_local MixingRandom processSource(MixingRandom::Mix(
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())));
     thread_local RandomSource* current = &processSource;
     return current;
 }
 
-} // namespace
-
-RandomSource& processRandom() {
-    return *currentSource();
+RandomSource& ProcessRandom() {
+    return *CurrentInstance<RandomSource>();
 }
 
-RandomOverride::RandomOverride(RandomSource& source)
-    : m_previous(currentSource()) {
-    currentSource() = &source;
-}
-
-RandomOverride::~RandomOverride() {
-    currentSource() = m_previous;
-}
-
-} // namespace vellum::runtime
+} // namespace vellum::component

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <bit>
+#include "component/ScopedOverride.h"
+
 #include <cstdint>
 
-namespace vellum::runtime {
+namespace vellum::component {
 
-// The process-wide pseudo-random source both ciphers draw their key positions and fillers from.
+// The pseudo-random source both ciphers draw their key positions and fillers from.
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
@@ -16,46 +17,23 @@ public:
 };
 
 // A small splitmix64 generator. Draws are k / 2^24 for a 24-bit k, so every value is exact in
-// single precision and 1.0 can never come out. Defined here, so that the ciphers can inline its
-// calls where they know they have it (see withOwnTypes).
+// single precision and 1.0 can never come out.
 class MixingRandom final : public RandomSource {
 public:
-    explicit MixingRandom(std::uint64_t state = 0x9E3779B97F4A7C15u)
-        : m_state(state) {}
+    explicit MixingRandom(std::uint64_t state);
 
-    // One mix is enough: every draw mixes the state again on its way out.
-    void Reseed(double seed) override {
-        m_state = mix(m_state ^ std::bit_cast<std::uint64_t>(seed));
-    }
-    float Draw() override {
-        constexpr float kOneIn2To24 = 0x1p-24f;
-        m_state += 0x9E3779B97F4A7C15u;
-        // The 24 bits go through a signed 32-bit integer, which converts in one instruction.
-        return static_cast<float>(static_cast<std::int32_t>(mix(m_state) >> 40)) * kOneIn2To24;
-    }
+    void Reseed(double seed) override;
+    float Draw() override;
 
-    static std::uint64_t mix(std::uint64_t z) {
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
-        return z ^ (z >> 31);
-    }
+    static std::uint64_t Mix(std::uint64_t value);
 
 private:
     std::uint64_t m_state;
 };
 
-RandomSource& processRandom();
+// The source every cipher operation draws from: the process's own MixingRandom, unless a test has
+// put another in its place with ScopedOverride<RandomSource>.
+RandomSource& ProcessRandom();
+template <> RandomSource*& CurrentInstance<RandomSource>();
 
-// Test seam: routes processRandom() to another source for as long as it lives.
-class RandomOverride {
-public:
-    explicit RandomOverride(RandomSource& source);
-    ~RandomOverride();
-    RandomOverride(const RandomOverride&) = delete;
-    RandomOverride& operator=(const RandomOverride&) = delete;
-
-private:
-    RandomSource* m_previous;
-};
-
-} // namespace vellum::runtime
+} // namespace vellum::component

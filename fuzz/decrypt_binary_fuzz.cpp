@@ -1,6 +1,6 @@
 // Any bytes, as a binary ciphertext, decrypt to at most 252 characters with codes 0 to 253 or
 // to nothing; as a plaintext, whatever EncryptBinary accepts must come back exactly.
-#include "ComponentSecurity.h"
+#include "component/ComponentSecurity.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -17,7 +17,7 @@ void require(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    vellum::ComponentSecurity component;
+    vellum::component::ComponentSecurity component;
 
     std::string cipherText = bytes;
     if (const auto plainText = component.DecryptBinary(cipherText)) {

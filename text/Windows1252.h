@@ -5,15 +5,12 @@
 #include <string>
 #include <string_view>
 
-// The component works on Windows-1252 codes; the window on UTF-16 text and the filters on UTF-8.
-// Every byte 0 to 255 has a character (the five undefined ones map to U+0081, U+008D, U+008F,
-// U+0090, U+009D), so codes always convert; text converts only where each character has a code.
-namespace vellum::windows1252 {
+// The component works on Windows-1252 codes, the front ends on UTF-8. Every byte 0 to 255 has a
+// character (the five undefined ones map to U+0081, U+008D, U+008F, U+0090, U+009D), so codes
+// always convert; text converts only where each character has a code.
+namespace vellum::text {
 
-std::u16string ToUtf16(std::string_view codes);
 std::string ToUtf8(std::string_view codes);
-// The same, appended to `text`.
-void AppendUtf8(std::string_view codes, std::string& text);
 
 // Why a text has no codes: its first character without a code, or the first place where it is
 // not valid UTF-8 (no character then), and where that stands, 1-based, in characters.
@@ -30,9 +27,6 @@ struct Conversion {
     std::optional<Unconvertible> unconvertible; // set when `codes` would be wrong
 };
 
-Conversion FromUtf16(std::u16string_view text);
 Conversion FromUtf8(std::string_view text);
-// The same into `codes`, whose storage is reused from line to line; nothing when it converts.
-std::optional<Unconvertible> FromUtf8(std::string_view text, std::string& codes);
 
-} // namespace vellum::windows1252
+} // namespace vellum::text

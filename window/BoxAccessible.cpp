@@ -1,4 +1,4 @@
-#include "BoxAccessible.h"
+#include "window/BoxAccessible.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <optional>
 
-namespace vellum {
+namespace vellum::window {
 
 BoxAccessible::BoxAccessible(QLineEdit* box)
     : QAccessibleWidget(box, QAccessible::EditableText) {}
@@ -220,4 +220,4 @@ QString BoxAccessible::pieceAt(int offset, QAccessible::TextBoundaryType boundar
     return all.mid(*startOffset, *endOffset - *startOffset);
 }
 
-} // namespace vellum
+} // namespace vellum::window

@@ -4,7 +4,7 @@
 
 class QLineEdit;
 
-namespace vellum {
+namespace vellum::window {
 
 // A line edit as screen readers see it: what Qt's own interface reports, except that the text's
 // attributes are one run over the whole text, and that no boundary request can hang. Qt 6.4
@@ -63,4 +63,4 @@ private:
                     int* endOffset) const;
 };
 
-} // namespace vellum
+} // namespace vellum::window

@@ -1,10 +1,11 @@
-#include "Form1.h"
+#include "window/Form1.h"
 
-#include "FormAccessibility.h"
-#include "PrintableForm.h"
-#include "TitleAnimation.h"
-#include "Windows1252.h"
-#include "modMain.h"
+#include "text/LineCipher.h"
+#include "text/PrintableForm.h"
+#include "text/Windows1252.h"
+#include "window/FormAccessibility.h"
+#include "window/TitleAnimation.h"
+#include "window/modMain.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,7 +21,7 @@ static void registerWindowResources() {
     Q_INIT_RESOURCE(window);
 }
 
-namespace vellum {
+namespace vellum::window {
 
 namespace {
 
@@ -43,16 +44,6 @@ constexpr int kTimerIntervalMs = 300;
 
 constexpr char kFormSource[] = "Vellum41.Form1";
 
-// The window's side of the Windows-1252 layer that the filters share.
-QString textOf(std::string_view codes) {
-    return QString::fromStdU16String(windows1252::ToUtf16(codes));
-}
-
-windows1252::Conversion codesOf(const QString& text) {
-    return windows1252::FromUtf16(
-        std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size())));
-}
-
 // What a screen reader says after a command that worked. Orca does not speak a ciphertext's
 // control characters, so after Encrypt it tells how long the output is; after Decrypt, the line.
 QString encryptedMessage(const QString& output) {
@@ -61,19 +52,6 @@ QString encryptedMessage(const QString& output) {
 
 QString decryptedMessage(const QString& output) {
     return QStringLiteral("Decrypted: %1").arg(output);
-}
-
-// A printable text pasted into the input that cannot be unwrapped; its message says why.
-class DamagedPrintableText : public std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-// The ciphertext Decrypt reads: the one inside a printable form, or the text as it stands.
-std::string& unwrapped(std::string& text) {
-    std::string spare;
-    if (const std::optional<std::string> damage = printable::UnwrapIfWrapped(text, spare))
-        throw DamagedPrintableText(*damage);
-    return text;
 }
 
 // One icon holding both sizes of the padlock, so that title bars and task bars each pick theirs.
@@ -88,7 +66,7 @@ QIcon programIcon() {
 // The window's accessible interfaces must be in place before any control exists: creating one
 // can already make Qt build the window's interface, and Qt keeps the first one it built.
 QWidget* noParentOnceAccessibleInterfacesAreInstalled() {
-    InstallAccessibleInterfaces();
+    InstallAccessibleInterfaces(Form1::staticMetaObject);
     return nullptr;
 }
 
@@ -189,7 +167,7 @@ void Form1::connectHandlers() {
 }
 
 void Form1::Form_Initialize() {
-    objSecurity = std::make_unique<ComponentSecurity>();
+    objSecurity = std::make_unique<component::ComponentSecurity>();
     cmdOnTop->click();
     setWindowTitle(QString::fromLatin1(kFormTitle));
 }
@@ -199,36 +177,28 @@ void Form1::Form_Terminate() {
 }
 
 void Form1::cmdEncrypt_Click() {
-    if (runCipherCommand([this](std::string& text) { return objSecurity->Encrypt(text); },
-                         encryptedMessage))
+    if (runCipherCommand(text::EncryptLine, encryptedMessage))
         lastCipherText = txtOut->text();
 }
 
 void Form1::cmdDecrypt_Click() {
-    if (runCipherCommand(
-            [this](std::string& text) { return objSecurity->Decrypt(unwrapped(text)); },
-            decryptedMessage))
+    if (runCipherCommand(text::DecryptLine, decryptedMessage))
         lastCipherText.clear();
 }
 
 // Reads the input, calls the cipher, writes the output and tells screen readers what came of it;
 // any failure leaves the output as it was and shows the error instead. Whether it worked.
-bool Form1::runCipherCommand(const std::function<std::string(std::string&)>& cipher,
-                             QString (*announcement)(const QString& output)) {
-    windows1252::Conversion input = codesOf(txtIn->text());
-    if (input.unconvertible) {
-        showError(QString::fromLatin1(kFormSource),
-                  QString::fromStdString(windows1252::Describe(*input.unconvertible)));
-        return false;
-    }
+bool Form1::runCipherCommand(LineCipher cipher, QString (*announcement)(const QString& output)) {
     try {
-        txtOut->setText(textOf(cipher(input.codes)));
+        const std::string input = txtIn->text().toStdString();
+        txtOut->setText(QString::fromStdString(cipher(*objSecurity, input)));
         AnnounceToScreenReaders(*this, announcement(txtOut->text()));
         return true;
-    } catch (const ComponentError& error) {
-        showError(QString::fromStdString(error.Source()), textOf(error.Description()));
-    } catch (const DamagedPrintableText& damage) {
-        showError(QString::fromLatin1(kFormSource), QString::fromLatin1(damage.what()));
+    } catch (const text::LineRefused& refusal) {
+        const std::string& source = refusal.Source();
+        showError(source.empty() ? QString::fromLatin1(kFormSource)
+                                 : QString::fromStdString(source),
+                  QString::fromStdString(refusal.what()));
     }
     return false;
 }
@@ -243,7 +213,7 @@ void Form1::copyPrintable_Triggered() {
         box.exec();
         return;
     }
-    DumpToClipboard(QString::fromLatin1(printable::Wrap(codesOf(lastCipherText).codes)));
+    DumpToClipboard(QString::fromStdString(text::Wrap(lastCipherText.toStdString())));
     AnnounceToScreenReaders(*this, QStringLiteral("Copied the scrambled text as printable text."));
 }
 
@@ -283,7 +253,7 @@ void Form1::Timer1_Timer() {
 }
 
 void Form1::FormCaption() {
-    setWindowTitle(textOf(NextTitleCaption(iStep)));
+    setWindowTitle(QString::fromStdString(text::ToUtf8(NextTitleCaption(iStep))));
 }
 
 void Form1::DumpToClipboard(const QString& sValue) {
@@ -309,4 +279,4 @@ void Form1::ChangeWindowState(const qint16& iState) {
     }
 }
 
-} // namespace vellum
+} // namespace vellum::window

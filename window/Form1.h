@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ComponentSecurity.h"
+#include "component/ComponentSecurity.h"
 
 #include <QAction>
 #include <QLabel>
@@ -9,11 +9,11 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
-namespace vellum {
+namespace vellum::window {
 
 // The program's one window: an input box, an output box, Encrypt, Decrypt, Exit and the
 // Float/Sink toggle, over the one cipher component. Its title types itself out every 300 ms.
@@ -43,9 +43,6 @@ public:
     // in the window, and in the output box's context menu.
     QAction* const copyPrintable;
 
-    bool onTop() const { return bOnTop; }
-    const ComponentSecurity* security() const { return objSecurity.get(); }
-
 private:
     void Form_Initialize();
     void Form_Terminate();
@@ -59,15 +56,15 @@ private:
     void layOutControls();
     void describeForScreenReaders();
     void connectHandlers();
-    bool runCipherCommand(const std::function<std::string(std::string&)>& cipher,
-                          QString (*announcement)(const QString& output));
+    using LineCipher = std::string (*)(component::ComponentSecurity&, std::string_view);
+    bool runCipherCommand(LineCipher cipher, QString (*announcement)(const QString& output));
     void showError(const QString& source, const QString& description);
     void placeInTopmostOrder(std::int32_t insertAfter);
 
-    std::unique_ptr<ComponentSecurity> objSecurity;
+    std::unique_ptr<component::ComponentSecurity> objSecurity;
     QString lastCipherText; // what the last Encrypt wrote into the output box
     bool bOnTop = false;
     qint16 iStep = 0;
 };
 
-} // namespace vellum
+} // namespace vellum::window

@@ -1,7 +1,6 @@
-#include "FormAccessibility.h"
+#include "window/FormAccessibility.h"
 
-#include "BoxAccessible.h"
-#include "Form1.h"
+#include "window/BoxAccessible.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -9,7 +8,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 
-namespace vellum {
+namespace vellum::window {
 
 namespace {
 
@@ -30,11 +29,14 @@ QWidget* announcerOf(QWidget& window) {
 }
 #endif
 
+// The class of the program's window, which the factory below exposes as a frame.
+const char* windowClassName = nullptr;
+
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
     if (!object->isWidgetType())
         return nullptr;
     auto* const widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String(Form1::staticMetaObject.className()))
+    if (className == QLatin1String(windowClassName))
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String(QLineEdit::staticMetaObject.className()))
         return new BoxAccessible(static_cast<QLineEdit*>(widget));
@@ -94,7 +96,8 @@ protected:
 
 } // namespace
 
-void InstallAccessibleInterfaces() {
+void InstallAccessibleInterfaces(const QMetaObject& window) {
+    windowClassName = window.className();
     QAccessible::installFactory(interfaceFor);
 }
 
@@ -123,4 +126,4 @@ void AnnounceToScreenReaders(QWidget& window, const QString& message) {
 }
 #endif
 
-} // namespace vellum
+} // namespace vellum::window

@@ -3,17 +3,18 @@
 #include <QString>
 
 class QLineEdit;
+struct QMetaObject;
 class QPushButton;
 class QWidget;
 
-namespace vellum {
+namespace vellum::window {
 
 // What a screen reader needs beyond what Qt's own controls tell it.
 
-// Makes Qt expose Form1 as a frame (a plain QWidget would be a "filler"), and line edits through
-// BoxAccessible. Call before anything asks for the window's accessible interface; calling it
-// again changes nothing.
-void InstallAccessibleInterfaces();
+// Makes Qt expose the windows of class `window` as frames (a plain QWidget would be a "filler"),
+// and line edits through BoxAccessible. Call before anything asks for the window's accessible
+// interface; calling it again changes nothing.
+void InstallAccessibleInterfaces(const QMetaObject& window);
 
 // A push button that can be checked, so that a screen reader reports and announces its state,
 // but that always draws like a plain one: its caption already tells sighted users the state.
@@ -28,4 +29,4 @@ void AnnounceFocusBeforeCaret(QLineEdit& box);
 // focus stays where it is and nothing on screen changes.
 void AnnounceToScreenReaders(QWidget& window, const QString& message);
 
-} // namespace vellum
+} // namespace vellum::window

@@ -1,4 +1,4 @@
-#include "Startup.h"
+#include "window/Startup.h"
 
 #include "Version.h"
 
@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace vellum {
+namespace vellum::window {
 
 namespace {
 
@@ -35,9 +35,9 @@ void EndCleanlyOnFatalErrors() {
 
 void ApplyProgramSettings() {
     QGuiApplication::setApplicationName(QStringLiteral("Vellumark9"));
-    QGuiApplication::setApplicationVersion(QString::fromStdString(version::Text()));
+    QGuiApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
     QGuiApplication::setOrganizationName(QStringLiteral("Vellum41"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vellum41.Vellumark9"));
 }
 
-} // namespace vellum
+} // namespace vellum::window

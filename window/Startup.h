@@ -1,7 +1,7 @@
 #pragma once
 
 // What the window program does around its QApplication, apart from the window itself.
-namespace vellum {
+namespace vellum::window {
 
 // Before the QApplication exists: where both a Wayland and an X display are available and the
 // user has not chosen a platform, run on X11, since a Wayland client cannot float itself.
@@ -15,4 +15,4 @@ void EndCleanlyOnFatalErrors();
 // give the window its WM_CLASS ("Vellumark9").
 void ApplyProgramSettings();
 
-} // namespace vellum
+} // namespace vellum::window

@@ -1,8 +1,6 @@
-#include "TitleAnimation.h"
+#include "window/TitleAnimation.h"
 
-#include "Checked.h"
-
-namespace vellum {
+namespace vellum::window {
 
 namespace {
 
@@ -12,29 +10,24 @@ constexpr int kCharacterShift = 60;
 
 } // namespace
 
+// The step stays within 0 to 20 and the shifted codes within 117 to 177, so nothing can overflow.
 std::string NextTitleCaption(qint16& step) {
-    using runtime::Int16;
-    using runtime::Int32;
     const std::string title = kFormTitle;
-    const Int32 titleLength(title.size());
-    Int16 current = step;
-    if (Int32(current) == titleLength + kResetOffset)
-        current = 1;
+    const auto titleLength = static_cast<int>(title.size());
+    if (step == titleLength + kResetOffset)
+        step = 1;
 
     std::string caption;
-    if (Int32(current) > titleLength) {
-        caption = title + kSuffix;
+    if (step > titleLength) {
+        caption = title;
     } else {
-        caption = title.substr(0, static_cast<std::size_t>(current.get()));
-        if (!caption.empty()) {
-            const Int16 shifted =
-                Int16(static_cast<unsigned char>(caption.back())) + kCharacterShift;
-            caption.back() = static_cast<char>(shifted.get());
-        }
-        caption += kSuffix;
+        caption = title.substr(0, static_cast<std::size_t>(step));
+        if (!caption.empty())
+            caption.back() =
+                static_cast<char>(static_cast<unsigned char>(caption.back()) + kCharacterShift);
     }
-    step = (current + 1).get();
-    return caption;
+    ++step;
+    return caption + kSuffix;
 }
 
-} // namespace vellum
+} // namespace vellum::window

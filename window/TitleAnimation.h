@@ -3,7 +3,7 @@
 #include <QtGlobal>
 #include <string>
 
-namespace vellum {
+namespace vellum::window {
 
 // The window's title: its caption at start-up, its accessible name, and what the animation types.
 inline constexpr char kFormTitle[] = "Vellumark9";
@@ -13,4 +13,4 @@ inline constexpr char kFormTitle[] = "Vellumark9";
 // codes and advances `step` (0 only on the first tick; then 1 to 20, wrapping to 1).
 std::string NextTitleCaption(qint16& step);
 
-} // namespace vellum
+} // namespace vellum::window

@@ -1,10 +1,10 @@
-#include "modMain.h"
+#include "window/modMain.h"
 
 #include <QApplication>
 #include <QWidget>
 #include <QWindow>
 
-namespace vellum::modMain {
+namespace vellum::window::modMain {
 
 namespace {
 
@@ -54,4 +54,4 @@ std::int32_t WindowHandle(QWidget& window) {
     return lastHandle;
 }
 
-} // namespace vellum::modMain
+} // namespace vellum::window::modMain

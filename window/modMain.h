@@ -6,7 +6,7 @@ class QWidget;
 
 // The window-order call the float toggle makes, with the argument layout and constants of the
 // desktop API it was designed against, carried out through Qt.
-namespace vellum::modMain {
+namespace vellum::window::modMain {
 
 inline constexpr std::int32_t HWND_TOPMOST = -1;
 inline constexpr std::int32_t HWND_NOTOPMOST = -2;
@@ -23,4 +23,4 @@ std::int32_t SetWindowPos(std::int32_t hWnd, std::int32_t hWndInsertAfter, std::
 // The 32-bit handle by which SetWindowPos finds the top-level widget `window`.
 std::int32_t WindowHandle(QWidget& window);
 
-} // namespace vellum::modMain
+} // namespace vellum::window::modMain

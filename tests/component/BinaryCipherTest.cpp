@@ -1,9 +1,8 @@
-#include "BinaryCipher.h"
-
-#include "Checked.h"
-#include "ComponentSecurity.h"
-#include "Fakes.h"
-#include "KeyTables.h"
+#include "component/Checked.h"
+#include "component/Cipher.h"
+#include "component/ComponentSecurity.h"
+#include "component/KeyTables.h"
+#include "tests/component/Fakes.h"
 
 #include <algorithm>
 #include <array>
@@ -11,12 +10,12 @@
 
 namespace {
 
-using vellum::runtime::Fault;
+using vellum::component::Fault;
 using vellum::testing::drawForKeyPosition;
 using vellum::testing::ScriptedClock;
 using vellum::testing::ScriptedRandom;
 
-const std::string kTable = vellum::keys::BuildBinaryKeyTable();
+const std::string kTable = vellum::component::BuildBinaryKeyTable();
 
 // A plaintext of `length` characters running through every code 0 to 253.
 std::string carriedBytes(int length, int salt) {
@@ -29,11 +28,12 @@ std::string carriedBytes(int length, int salt) {
 std::string scrambleWithKey(const std::string& plainText, int key) {
     ScriptedRandom random({drawForKeyPosition(key, 96)});
     ScriptedClock clock({{2026, 3, 8, 14, 5, 9}});
-    return vellum::binary::scramble(plainText, kTable, random, clock);
+    return vellum::component::Scramble<vellum::component::kBinaryCipher>(plainText, kTable, random,
+                                                                         clock);
 }
 
 std::string unscrambled(std::string cipherText) {
-    return vellum::binary::unscramble(cipherText, kTable);
+    return vellum::component::Unscramble<vellum::component::kBinaryCipher>(cipherText, kTable);
 }
 
 TEST(BinaryCipher, EveryCarriedPlainTextComesBackForEveryKeyPositionAndLength) {
@@ -121,7 +121,8 @@ TEST(BinaryCipher, DecryptionRewritesTheCallersTextAlsoWhenItFails) {
     std::string text(40000, 'x');
     text[0] = '\xff';
     text[32767] = '\xff';
-    EXPECT_THROW(vellum::binary::unscramble(text, kTable), Fault);
+    EXPECT_THROW(vellum::component::Unscramble<vellum::component::kBinaryCipher>(text, kTable),
+                 Fault);
     EXPECT_EQ(text[0], '|');
     EXPECT_EQ(text[32767], '\xff');
 }
@@ -145,7 +146,7 @@ TEST(BinaryCipher, TrailingFillersCarryNothing) {
 }
 
 TEST(BinaryCipher, TheComponentNeverRaises) {
-    vellum::ComponentSecurity component;
+    vellum::component::ComponentSecurity component;
     const std::array<std::string, 4> rejectedCipherTexts = {
         "", "A", kTable.substr(126, 1) + std::string(40, 'a'), kTable.substr(0, 1) + "\x60"};
     for (std::string cipherText : rejectedCipherTexts)
@@ -158,7 +159,7 @@ TEST(BinaryCipher, TheComponentNeverRaises) {
 }
 
 TEST(BinaryCipher, TheComponentTellsAnEmptyPlainTextFromAFailure) {
-    vellum::ComponentSecurity component;
+    vellum::component::ComponentSecurity component;
     auto cipherText = component.EncryptBinary("");
     ASSERT_TRUE(cipherText.has_value());
     EXPECT_EQ(cipherText->size(), 30u);
@@ -174,7 +175,7 @@ TEST(BinaryCipher, TheComponentTellsAnEmptyPlainTextFromAFailure) {
 }
 
 TEST(BinaryCipher, KeyPositionsCoverOneTo97WithTheEndsHalfAsOften) {
-    vellum::ComponentSecurity component;
+    vellum::component::ComponentSecurity component;
     std::array<int, 98> counts{};
     constexpr int kEncryptions = 96 * 2000;
     for (int call = 0; call < kEncryptions; ++call) {

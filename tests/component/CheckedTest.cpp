@@ -1,13 +1,13 @@
-#include "Checked.h"
+#include "component/Checked.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
-using vellum::runtime::Fault;
-using vellum::runtime::Int16;
-using vellum::runtime::Int32;
+using vellum::component::Fault;
+using vellum::component::Int16;
+using vellum::component::Int32;
 
 struct OverflowCase {
     const char* name;
@@ -42,11 +42,11 @@ TEST(Checked, FailsWhereTheWidthEnds) {
          }},
         {"narrowing 32,768",
          [] {
-             (void)vellum::runtime::toInt16(Int32(32768));
+             (void)vellum::component::ToInt16(Int32(32768));
          }},
         {"narrowing -32,769",
          [] {
-             (void)vellum::runtime::toInt16(Int32(-32769));
+             (void)vellum::component::ToInt16(Int32(-32769));
          }},
         {"length beyond 32 bits",
          [] {
@@ -60,7 +60,7 @@ TEST(Checked, FailsWhereTheWidthEnds) {
 TEST(Checked, KeepsValuesThatFit) {
     EXPECT_EQ((Int16(32766) + Int16(1)).get(), 32767);
     EXPECT_EQ((Int16(-32767) - Int16(1)).get(), -32768);
-    EXPECT_EQ(vellum::runtime::toInt16(Int32(-32768)).get(), -32768);
+    EXPECT_EQ(vellum::component::ToInt16(Int32(-32768)).get(), -32768);
     EXPECT_EQ((Int32(-2147483647 - 1) % Int32(-1)).get(), 0);
 }
 

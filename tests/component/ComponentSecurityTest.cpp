@@ -1,7 +1,7 @@
-#include "ComponentSecurity.h"
+#include "component/ComponentSecurity.h"
 
-#include "Fakes.h"
-#include "KeyTables.h"
+#include "component/KeyTables.h"
+#include "tests/component/Fakes.h"
 
 #include <array>
 #include <functional>
@@ -9,8 +9,8 @@
 
 namespace {
 
-using vellum::ComponentError;
-using vellum::ComponentSecurity;
+using vellum::component::ComponentError;
+using vellum::component::ComponentSecurity;
 
 constexpr char kEncryptSource[] = "Vellum41.ComponentSecurity.Encrypt";
 constexpr char kDecryptSource[] = "Vellum41.ComponentSecurity.Decrypt";
@@ -77,7 +77,7 @@ TEST(ComponentSecurity, EncryptAcceptsTheBoundaries) {
 
 TEST(ComponentSecurity, AFailureInsideEncryptionIsError10006) {
     vellum::testing::ScriptedRandom faulty({1e38f});
-    const vellum::runtime::RandomOverride route(faulty);
+    const vellum::component::ScopedOverride<vellum::component::RandomSource> route(faulty);
     ComponentSecurity component;
     const ComponentError error = raisedBy([&] { (void)component.Encrypt("hello"); });
     EXPECT_EQ(error.Number(), 10006);
@@ -86,7 +86,7 @@ TEST(ComponentSecurity, AFailureInsideEncryptionIsError10006) {
 }
 
 TEST(ComponentSecurity, DecryptFailuresAreError10005) {
-    const std::string table = vellum::keys::BuildTextKeyTable();
+    const std::string table = vellum::component::BuildTextKeyTable();
     const std::array<std::string, 4> rejected = {
         "", "A", table.substr(110, 1) + std::string(40, 'a'), table.substr(0, 1) + "P"};
     ComponentSecurity component;
@@ -117,7 +117,7 @@ TEST(ComponentSecurity, DecryptLeavesTheCallersTextRewritten) {
 }
 
 TEST(ComponentSecurity, KeyPositionsCoverOneTo81WithTheEndsHalfAsOften) {
-    const std::string table = vellum::keys::BuildTextKeyTable();
+    const std::string table = vellum::component::BuildTextKeyTable();
     ComponentSecurity component;
     std::array<int, 82> counts{};
     constexpr int kEncryptions = 81 * 2000;
@@ -138,7 +138,7 @@ TEST(ComponentSecurity, KeyPositionsCoverOneTo81WithTheEndsHalfAsOften) {
 
 TEST(ComponentSecurity, TwoEncryptionsInTheSameSecondDiffer) {
     vellum::testing::ScriptedClock sameSecond({{2026, 11, 8, 9, 30, 7}});
-    const vellum::runtime::ClockOverride route(sameSecond);
+    const vellum::component::ScopedOverride<vellum::component::Clock> route(sameSecond);
     ComponentSecurity component;
     std::string first = component.Encrypt("same text");
     std::string second = component.Encrypt("same text");

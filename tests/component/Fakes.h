@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Clock.h"
-#include "RandomSource.h"
+#include "component/Clock.h"
+#include "component/RandomSource.h"
 
 #include <deque>
 #include <vector>
@@ -9,7 +9,7 @@
 namespace vellum::testing {
 
 // Hands out queued draws, then `fallback` for ever; records every seed it is given.
-class ScriptedRandom final : public runtime::RandomSource {
+class ScriptedRandom final : public component::RandomSource {
 public:
     explicit ScriptedRandom(std::deque<float> draws = {}, float fallback = 0.5f)
         : m_draws(std::move(draws))
@@ -34,12 +34,12 @@ private:
 };
 
 // Returns its readings in turn, then the last one for ever.
-class ScriptedClock final : public runtime::Clock {
+class ScriptedClock final : public component::Clock {
 public:
-    explicit ScriptedClock(std::vector<runtime::DateTime> readings)
+    explicit ScriptedClock(std::vector<component::DateTime> readings)
         : m_readings(std::move(readings)) {}
 
-    runtime::DateTime Now() override {
+    component::DateTime Now() override {
         const auto& reading = m_readings[m_next];
         if (m_next + 1 < m_readings.size())
             ++m_next;
@@ -47,7 +47,7 @@ public:
     }
 
 private:
-    std::vector<runtime::DateTime> m_readings;
+    std::vector<component::DateTime> m_readings;
     std::size_t m_next = 0;
 };
 

@@ -1,20 +1,20 @@
-#include "KeyTables.h"
+#include "component/KeyTables.h"
 
 #include <gtest/gtest.h>
 #include <set>
 
 namespace {
 
-int codeAt(const std::string& table, std::size_t position) {
+int CodeAt(const std::string& table, std::size_t position) {
     return static_cast<unsigned char>(table.at(position - 1));
 }
 
 TEST(KeyTables, TextTableHasTheRequiredForm) {
-    const std::string table = vellum::keys::BuildTextKeyTable();
+    const std::string table = vellum::component::BuildTextKeyTable();
     ASSERT_EQ(table.size(), 111u);
     EXPECT_EQ(std::set<char>(table.begin(), table.end()).size(), 111u) << "characters repeat";
     for (std::size_t position = 1; position <= table.size(); ++position) {
-        const int code = codeAt(table, position);
+        const int code = CodeAt(table, position);
         EXPECT_GE(code, 14) << position;
         EXPECT_LE(code, 126) << position;
         EXPECT_NE(code, 127) << position;
@@ -28,18 +28,18 @@ TEST(KeyTables, TextTableHasTheRequiredForm) {
 }
 
 TEST(KeyTables, BinaryTableHasTheRequiredForm) {
-    const std::string table = vellum::keys::BuildBinaryKeyTable();
+    const std::string table = vellum::component::BuildBinaryKeyTable();
     ASSERT_EQ(table.size(), 127u);
     EXPECT_EQ(std::set<char>(table.begin(), table.end()).size(), 127u) << "characters repeat";
     for (std::size_t position = 1; position <= table.size(); ++position) {
-        EXPECT_GE(codeAt(table, position), 4) << position;
-        EXPECT_LE(codeAt(table, position), 251) << position;
+        EXPECT_GE(CodeAt(table, position), 4) << position;
+        EXPECT_LE(CodeAt(table, position), 251) << position;
     }
 }
 
 TEST(KeyTables, EachCallBuildsTheSameTable) {
-    EXPECT_EQ(vellum::keys::BuildTextKeyTable(), vellum::keys::BuildTextKeyTable());
-    EXPECT_EQ(vellum::keys::BuildBinaryKeyTable(), vellum::keys::BuildBinaryKeyTable());
+    EXPECT_EQ(vellum::component::BuildTextKeyTable(), vellum::component::BuildTextKeyTable());
+    EXPECT_EQ(vellum::component::BuildBinaryKeyTable(), vellum::component::BuildBinaryKeyTable());
 }
 
 } // namespace

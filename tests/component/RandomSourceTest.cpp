@@ -1,4 +1,4 @@
-#include "RandomSource.h"
+#include "component/RandomSource.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -6,7 +6,7 @@
 
 namespace {
 
-using vellum::runtime::MixingRandom;
+using vellum::component::MixingRandom;
 
 TEST(MixingRandom, DrawsAreMultiplesOfTwoToTheMinus24BelowOne) {
     MixingRandom random(42);

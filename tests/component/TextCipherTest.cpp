@@ -1,22 +1,20 @@
-#include "TextCipher.h"
-
-#include "Checked.h"
-#include "Fakes.h"
-#include "KeyTables.h"
-#include "Seeding.h"
+#include "component/Checked.h"
+#include "component/Cipher.h"
+#include "component/KeyTables.h"
+#include "tests/component/Fakes.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using vellum::runtime::DateTime;
-using vellum::runtime::Fault;
+using vellum::component::DateTime;
+using vellum::component::Fault;
 using vellum::testing::drawForFiller;
 using vellum::testing::drawForKeyPosition;
 using vellum::testing::ScriptedClock;
 using vellum::testing::ScriptedRandom;
 
-const std::string kTable = vellum::keys::BuildTextKeyTable();
+const std::string kTable = vellum::component::BuildTextKeyTable();
 const DateTime kReading{2026, 11, 8, 9, 30, 7};
 
 int codeOf(char character) {
@@ -36,14 +34,15 @@ std::string scrambleWithKey(const std::string& plainText, int key, std::deque<fl
     ScriptedRandom random(std::move(fillers));
     ScriptedClock clock({kReading});
     std::string cipherText;
-    vellum::text::scramble(plainText, kTable, random, clock, cipherText);
+    cipherText = vellum::component::Scramble<vellum::component::kTextCipher>(plainText, kTable,
+                                                                             random, clock);
     return cipherText;
 }
 
 // Decryption rewrites the ciphertext it is given.
 std::string unscrambledInPlace(std::string& cipherText) {
     std::string plainText;
-    vellum::text::unscramble(cipherText, kTable, plainText);
+    plainText = vellum::component::Unscramble<vellum::component::kTextCipher>(cipherText, kTable);
     return plainText;
 }
 
@@ -101,13 +100,14 @@ TEST(TextCipher, PadFillersComeFromTheFirstSeedingAndTrailingOnesFromTheSecond) 
                           drawForFiller(70));
     ScriptedClock clock({kReading});
     std::string cipherText;
-    vellum::text::scramble("", kTable, random, clock, cipherText);
+    cipherText =
+        vellum::component::Scramble<vellum::component::kTextCipher>("", kTable, random, clock);
 
     EXPECT_EQ(cipherText.substr(2, 5), std::string(5, static_cast<char>(20)));
     EXPECT_EQ(cipherText.substr(7), std::string(23, static_cast<char>(70)));
     EXPECT_EQ(random.drawCount, 1 + 5 + 23);
     ASSERT_EQ(random.seeds.size(), 2u);
-    EXPECT_EQ(random.seeds[0], vellum::runtime::firstSeed(9, 11, 7));
+    EXPECT_EQ(random.seeds[0], vellum::component::FirstSeed(9, 11, 7));
     EXPECT_EQ(random.seeds[1], kReading.Serial());
     EXPECT_EQ(unscrambled(cipherText), "");
 }

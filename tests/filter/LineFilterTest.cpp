@@ -1,4 +1,4 @@
-#include "LineFilter.h"
+#include "filter/LineFilter.h"
 
 #include <algorithm>
 #include <cctype>
@@ -23,7 +23,7 @@ Outcome run(Direction direction, const std::string& input, std::size_t piece = 4
     for (std::size_t at = 0; filtered && at < input.size(); at += piece)
         filtered = filter.Feed(std::string_view(input).substr(at, piece));
     filtered = filtered && filter.Finish();
-    return {filtered, std::string(filter.output()), filter.failure()};
+    return {filtered, std::string(filter.Output()), filter.Failure()};
 }
 
 std::string joined(const std::vector<std::string>& lines, const char* ending = "\n") {

@@ -1,7 +1,9 @@
-#include "PrintableForm.h"
+#include "text/PrintableForm.h"
 
-#include "ComponentSecurity.h"
-#include "KeyTables.h"
+#include "component/ComponentSecurity.h"
+#include "component/KeyTables.h"
+#include "tests/vectors/KnownAnswers.h"
+#include "text/LineCipher.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -9,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace vellum::printable {
+namespace vellum::text {
 namespace {
 
 struct Unwrapped {
@@ -18,14 +20,16 @@ struct Unwrapped {
 };
 
 Unwrapped unwrapOf(std::string_view text) {
-    Unwrapped unwrapped{"left over from an earlier line", std::nullopt};
-    unwrapped.damage = Unwrap(text, unwrapped.cipherText);
-    return unwrapped;
+    try {
+        return {Unwrap(text), std::nullopt};
+    } catch (const DamagedForm& damage) {
+        return {{}, damage.what()};
+    }
 }
 
 // Ciphertexts of lines of every accepted length, each of them encrypted afresh.
 std::vector<std::string> cipherTexts(int each = 4) {
-    ComponentSecurity component;
+    component::ComponentSecurity component;
     std::vector<std::string> made;
     for (int length = 0; length <= 109; ++length)
         for (int round = 0; round < each; ++round) {
@@ -40,18 +44,18 @@ std::vector<std::string> cipherTexts(int each = 4) {
 TEST(PrintableFormTest, CarriesEveryCiphertextBackWholeInLettersDigitsAndUnderscores) {
     for (const std::string& cipherText : cipherTexts()) {
         const std::string form = Wrap(cipherText);
-        EXPECT_TRUE(form.starts_with(kPrefix));
-        EXPECT_LE(form.size(), kPrefix.size() + 3 + cipherText.size() * 3 / 2 + 2);
+        EXPECT_TRUE(form.starts_with(kPrintablePrefix));
+        EXPECT_LE(form.size(), kPrintablePrefix.size() + 3 + cipherText.size() * 3 / 2 + 2);
         for (const char character : form)
             ASSERT_TRUE(std::isalnum(static_cast<unsigned char>(character)) || character == '_')
                 << form;
         for (const std::string& pasted : {form, " \t" + form + "\r\n"}) {
-            ASSERT_TRUE(IsWrapped(pasted));
+            ASSERT_TRUE(LooksWrapped(pasted));
             const Unwrapped unwrapped = unwrapOf(pasted);
             ASSERT_FALSE(unwrapped.damage.has_value()) << *unwrapped.damage;
             EXPECT_EQ(unwrapped.cipherText, cipherText);
         }
-        EXPECT_FALSE(IsWrapped(cipherText));
+        EXPECT_FALSE(LooksWrapped(cipherText));
     }
     EXPECT_THROW(Wrap("plain\x7"), std::invalid_argument); // codes below 14 are no ciphertext's
 }
@@ -62,10 +66,9 @@ TEST(PrintableFormTest, CarriesLongTextsBackAndRefusesTheirStrayCodes) {
         std::string codes;
         for (std::size_t at = 0; at < length; ++at)
             codes += static_cast<char>(14 + at * 37 % 114);
-        std::string back;
-        const std::optional<std::string> damage = Unwrap(Wrap(codes), back);
-        ASSERT_FALSE(damage.has_value()) << *damage;
-        EXPECT_EQ(back, codes);
+        const Unwrapped unwrapped = unwrapOf(Wrap(codes));
+        ASSERT_FALSE(unwrapped.damage.has_value()) << *unwrapped.damage;
+        EXPECT_EQ(unwrapped.cipherText, codes);
         for (const char stray : {'\x0d', '\x80'}) {
             codes[length / 3] = stray;
             EXPECT_THROW(Wrap(codes), std::invalid_argument) << length;
@@ -74,14 +77,25 @@ TEST(PrintableFormTest, CarriesLongTextsBackAndRefusesTheirStrayCodes) {
     }
 }
 
+// The forms the earlier build wrote are written again alike, and read back to their lines.
+TEST(PrintableFormTest, FormsOfTheEarlierBuildAreWrittenAndReadAlike) {
+    component::ComponentSecurity component;
+    for (const testing::TextVector& vector : testing::kTextVectors) {
+        EXPECT_EQ(Wrap(vector.cipherText), vector.printableForm);
+        EXPECT_EQ(unwrapOf(vector.printableForm).cipherText, vector.cipherText);
+        EXPECT_EQ(DecryptLine(component, vector.printableForm), vector.plainText);
+        EXPECT_EQ(DecryptLine(component, vector.cipherText), vector.plainText);
+    }
+}
+
 TEST(PrintableFormTest, NoCiphertextCanBeginWithThePrefix) {
     // A ciphertext begins with its key character: the table's character at the key position, 1
     // to 81, with "|" written as code 127 and ";" as "~".
-    const std::string table = keys::BuildTextKeyTable();
+    const std::string table = component::BuildTextKeyTable();
     for (std::size_t position = 1; position <= 81; ++position) {
         char key = table[position - 1];
         key = key == '|' ? '\x7f' : key == ';' ? '~' : key;
-        EXPECT_NE(key, kPrefix.front()) << position;
+        EXPECT_NE(key, kPrintablePrefix.front()) << position;
     }
 }
 
@@ -99,7 +113,7 @@ TEST(PrintableFormTest, RefusesEachKindOfDamageAndSaysWhy) {
         {"vm9_", "a length no printable text has"},
     };
     for (const auto& each : cases) {
-        ASSERT_TRUE(IsWrapped(each.damaged)) << each.damaged;
+        ASSERT_TRUE(LooksWrapped(each.damaged)) << each.damaged;
         const Unwrapped unwrapped = unwrapOf(each.damaged);
         ASSERT_TRUE(unwrapped.damage.has_value()) << each.damaged;
         EXPECT_NE(unwrapped.damage->find(each.why), std::string::npos) << *unwrapped.damage;
@@ -123,7 +137,7 @@ TEST(PrintableFormTest, CatchesASingleChangedCharacter) {
                 std::string changed = form;
                 changed[at] = replacement;
                 ++changes;
-                caught += IsWrapped(changed) && unwrapOf(changed).damage.has_value() ? 1 : 0;
+                caught += LooksWrapped(changed) && unwrapOf(changed).damage.has_value() ? 1 : 0;
             }
     }
     EXPECT_GE(caught * 100, changes * 99) << caught << " of " << changes;
@@ -152,4 +166,4 @@ TEST(PrintableFormTest, TravelsThroughXmlUrlsSmsAndJsonUnchanged) {
 }
 
 } // namespace
-} // namespace vellum::printable
+} // namespace vellum::text

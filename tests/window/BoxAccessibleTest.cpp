@@ -1,4 +1,4 @@
-#include "BoxAccessible.h"
+#include "window/BoxAccessible.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -6,7 +6,7 @@
 
 namespace {
 
-using vellum::BoxAccessible;
+using vellum::window::BoxAccessible;
 
 // A ciphertext with control characters, and a line long enough to scroll the box.
 QString cipherText() {

@@ -1,4 +1,4 @@
-#include "Startup.h"
+#include "window/Startup.h"
 
 #include <QTest>
 
@@ -30,7 +30,7 @@ private slots:
         qputenv("WAYLAND_DISPLAY", wayland);
         qputenv("DISPLAY", x11);
         qputenv("QT_QPA_PLATFORM", chosen);
-        vellum::PreferFloatablePlatform();
+        vellum::window::PreferFloatablePlatform();
         QCOMPARE(qgetenv("QT_QPA_PLATFORM"), platform);
     }
 };

@@ -1,4 +1,4 @@
-#include "TitleAnimation.h"
+#include "window/TitleAnimation.h"
 
 #include <QTest>
 #include <string>
@@ -25,23 +25,23 @@ private slots:
         };
         qint16 step = 0;
         for (const auto& caption : expected)
-            QCOMPARE(vellum::NextTitleCaption(step), caption);
+            QCOMPARE(vellum::window::NextTitleCaption(step), caption);
         for (int tick = 11; tick <= 19; ++tick)
-            QCOMPARE(vellum::NextTitleCaption(step), std::string("Vellumark9 v4.0"));
+            QCOMPARE(vellum::window::NextTitleCaption(step), std::string("Vellumark9 v4.0"));
         QCOMPARE(step, qint16(20));
-        QCOMPARE(vellum::NextTitleCaption(step), expected[1]);
+        QCOMPARE(vellum::window::NextTitleCaption(step), expected[1]);
         QCOMPARE(step, qint16(2));
     }
 
     void cyclesThroughNineteenCaptionsForEver() {
         qint16 step = 0;
-        (void)vellum::NextTitleCaption(step);
+        (void)vellum::window::NextTitleCaption(step);
         std::vector<std::string> cycle;
         for (int tick = 0; tick < 19; ++tick)
-            cycle.push_back(vellum::NextTitleCaption(step));
+            cycle.push_back(vellum::window::NextTitleCaption(step));
         for (int round = 0; round < 50; ++round) {
             for (const auto& caption : cycle)
-                QCOMPARE(vellum::NextTitleCaption(step), caption);
+                QCOMPARE(vellum::window::NextTitleCaption(step), caption);
         }
         QVERIFY(step >= 1 && step <= 20);
     }

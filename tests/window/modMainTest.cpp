@@ -1,10 +1,10 @@
-#include "modMain.h"
+#include "window/modMain.h"
 
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
 
-using namespace vellum::modMain;
+using namespace vellum::window::modMain;
 
 // The waits use QTest::qWaitFor, not QTRY_COMPARE: Qt 6.8's QTRY_ macros narrow their timeout
 // to int in a way that -Wconversion rejects.

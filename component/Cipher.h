@@ -1,0 +1,75 @@
+#pragma once
+
+#include "component/Checked.h"
+#include "component/Clock.h"
+#include "component/RandomSource.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The ciphertext layout both ciphers share: a key character drawn at random, a length character,
+// pad fillers, one shifted character per plaintext character, trailing fillers up to 30
+// characters, and final substitutions. A failure inside it is a Fault.
+namespace vellum::component {
+
+struct CipherFormat {
+    int tableLength;   // the key table's length, which the index formula divides by
+    int modulus;       // of the length and cipher characters
+    int offset;        // added to their remainders
+    float keySpan;     // key positions run from 1 to keySpan + 1
+    int lowestDecoded; // decoded codes below it wrap up by the modulus
+    // A filler character, or none for random ones; random trailing fillers follow a second
+    // seeding from the clock.
+    std::optional<char> padFiller;
+    std::optional<char> trailingFiller;
+    // Applied to the finished ciphertext, each `originals` character into the `written` one at
+    // the same place, in order; undone in the same order before decoding.
+    std::string_view originals;
+    std::string_view written;
+};
+
+inline constexpr CipherFormat kTextCipher{.tableLength = 111,
+                                          .modulus = 111,
+                                          .offset = 14,
+                                          .keySpan = 80.0F,
+                                          .lowestDecoded = 14,
+                                          .padFiller = std::nullopt,
+                                          .trailingFiller = std::nullopt,
+                                          .originals = "|;",
+                                          .written = "\x7f~"};
+
+inline constexpr CipherFormat kBinaryCipher{.tableLength = 127,
+                                            .modulus = 254,
+                                            .offset = 1,
+                                            .keySpan = 96.0F,
+                                            .lowestDecoded = 0,
+                                            .padFiller = 'P',
+                                            .trailingFiller = 'S',
+                                            .originals = "|",
+                                            .written = "\xff"};
+
+// The first seed: the decimal digits of hour × month followed by those of the second
+// (09:30:07 in November gives 997; 00:12:45 gives 45).
+std::int32_t FirstSeed(int hour, int month, int second);
+
+// Reads the clock three times (hour, then month, then second) and reseeds with FirstSeed.
+void SeedFromClockDigits(RandomSource& random, Clock& clock);
+
+// One draw r scaled to round(r × scale + offset), in single precision, ties to even.
+Int32 DrawScaled(RandomSource& random, float scale, float offset);
+
+// The ciphertext of any plaintext, with its key position and fillers drawn from `random`. The
+// format is a template argument, so that its moduli are constants the compiler divides by
+// cheaply; it is kTextCipher or kBinaryCipher.
+template <const CipherFormat& format>
+std::string Scramble(const std::string& plainText, const std::string& table, RandomSource& random,
+                     Clock& clock);
+
+// The plaintext of a ciphertext. Undoes the substitutions in `cipherText` itself first; they
+// stay undone even when a later step fails.
+template <const CipherFormat& format>
+std::string Unscramble(std::string& cipherText, const std::string& table);
+
+} // namespace vellum::component

@@ -1,0 +1,48 @@
+#include "text/LineCipher.h"
+
+#include "text/PrintableForm.h"
+#include "text/Windows1252.h"
+
+namespace vellum::text {
+
+namespace {
+
+std::string codesOf(std::string_view line) {
+    Conversion conversion = FromUtf8(line);
+    if (conversion.unconvertible)
+        throw LineRefused({}, Describe(*conversion.unconvertible));
+    return std::move(conversion.codes);
+}
+
+LineRefused refusalOf(const component::ComponentError& error) {
+    return {error.Source(), ToUtf8(error.Description())};
+}
+
+} // namespace
+
+LineRefused::LineRefused(std::string source, const std::string& description)
+    : std::runtime_error(description)
+    , m_source(std::move(source)) {}
+
+std::string EncryptLine(component::ComponentSecurity& security, std::string_view line) {
+    try {
+        return security.Encrypt(codesOf(line));
+    } catch (const component::ComponentError& error) {
+        throw refusalOf(error);
+    }
+}
+
+std::string DecryptLine(component::ComponentSecurity& security, std::string_view line) {
+    std::string codes = codesOf(line);
+    try {
+        if (LooksWrapped(codes))
+            codes = Unwrap(codes);
+        return ToUtf8(security.Decrypt(codes));
+    } catch (const DamagedForm& damage) {
+        throw LineRefused({}, damage.what());
+    } catch (const component::ComponentError& error) {
+        throw refusalOf(error);
+    }
+}
+
+} // namespace vellum::text

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "component/ComponentSecurity.h"
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// One line through the cipher, UTF-8 in and out, as the window and the filters both take it.
+namespace vellum::text {
+
+// A line that cannot be encrypted or decrypted. Source() is the failing component operation's,
+// or empty when the text itself is at fault; what() says why, in the user's words, in UTF-8.
+class LineRefused : public std::runtime_error {
+public:
+    LineRefused(std::string source, const std::string& description);
+    const std::string& Source() const { return m_source; }
+
+private:
+    std::string m_source;
+};
+
+// The ciphertext of `line`: plain ASCII, codes 14 to 127, never LF or CR.
+std::string EncryptLine(component::ComponentSecurity& security, std::string_view line);
+
+// The line inside a ciphertext or its printable form (white space around the form aside).
+std::string DecryptLine(component::ComponentSecurity& security, std::string_view line);
+
+} // namespace vellum::text
