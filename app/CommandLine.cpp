@@ -216,6 +216,29 @@ struct Asked {
     bool decrypt = false;
     bool armor = false;
 
+    // Notes one of the program's own options; false for any other.
+    bool Take(int id) {
+        switch (id) {
+        case kHelp:
+            help = true;
+            return true;
+        case kVersion:
+            version = true;
+            return true;
+        case kEncrypt:
+            encrypt = true;
+            return true;
+        case kDecrypt:
+            decrypt = true;
+            return true;
+        case kArmor:
+            armor = true;
+            return true;
+        default:
+            return false;
+        }
+    }
+
     Action action() const {
         if (help)
             return Action::Help;
@@ -250,27 +273,10 @@ std::optional<Request> Parse(int argc, char* argv[]) {
     Asked asked;
     for (int id = 0; (id = getopt_long_only(argc, arguments.data(), kShortOptions, options.data(),
                                             nullptr)) != -1;) {
-        switch (id) {
-        case kHelp:
-            asked.help = true;
-            break;
-        case kVersion:
-            asked.version = true;
-            break;
-        case kEncrypt:
-            asked.encrypt = true;
-            break;
-        case kDecrypt:
-            asked.decrypt = true;
-            break;
-        case kArmor:
-            asked.armor = true;
-            break;
-        case '?':
+        if (id == '?')
             return usageError({}); // getopt has said what is wrong
-        default:
+        if (!asked.Take(id))
             addQtOption(request, id, optarg);
-        }
     }
     if (optind < argc)
         return usageError(std::string("unexpected argument '") + arguments[optind] +

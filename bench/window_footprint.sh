@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Start-up time, peak memory and idle CPU of the program beside a bare Qt window with the same
 # controls, each on the same Xvfb with openbox: the median of RUNS starts, then one more start of
-# each for its peak memory and its CPU time over 30 idle seconds. Build first (scripts/run.sh or
-# test.sh), then:
+# each for its peak memory and its CPU time over 30 idle seconds. Build first with the benchmarks
+# (cmake --preset dev, or scripts/test.sh), then:
 #   bench/window_footprint.sh [BUILD-DIR] [RUNS] [OTHER-PROGRAM...]
 # OTHER-PROGRAMs, such as an earlier build's, are measured in the same run.
 set -euo pipefail

@@ -2,7 +2,7 @@
 # How the window copes with a paste of a million characters, on Xvfb with openbox: the paste
 # itself, the refusal box that Encrypt then brings up, one more character typed at the end of the
 # line (Qt lays the whole line out again on every edit), and clearing the box and encrypting a
-# short line. Build first (scripts/run.sh or test.sh), then:
+# short line. Build first (scripts/run.sh, cmake --preset dev or scripts/test.sh), then:
 #   bench/window_long_paste.sh [BUILD-DIR] [RUNS]
 set -euo pipefail
 build=${1:-build}

@@ -8,8 +8,7 @@
 
 namespace vellum::component {
 
-// A failure inside a cipher step: an overflow, a narrowing that does not fit, a code asked of a
-// missing character. The cipher operations turn it into their own error.
+// A failure inside a cipher step (an overflow, a missing character); the operations report it.
 class Fault : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -50,6 +50,12 @@ inline constexpr CipherFormat kBinaryCipher{.tableLength = 127,
                                             .originals = "|",
                                             .written = "\xff"};
 
+// The text cipher's key table: 111 distinct codes 14 to 124. Positions 2 to 82 (every possible
+// length character's base) stay at or below 112, so that every length 0 to 109 decodes whole.
+std::string BuildTextKeyTable();
+// The binary cipher's key table: 127 distinct codes 4 to 251.
+std::string BuildBinaryKeyTable();
+
 // The first seed: the decimal digits of hour × month followed by those of the second
 // (09:30:07 in November gives 997; 00:12:45 gives 45).
 std::int32_t FirstSeed(int hour, int month, int second);

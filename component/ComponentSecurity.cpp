@@ -2,7 +2,6 @@
 
 #include "Version.h"
 #include "component/Cipher.h"
-#include "component/KeyTables.h"
 
 #include <algorithm>
 #include <utility>

@@ -22,13 +22,9 @@ private:
     std::string m_description;
 };
 
-// The program's cipher component. Texts are strings of 8-bit Windows-1252 codes.
-//
-// The ciphers are keyless scramblers, not cryptography: everything needed to read a ciphertext
-// travels inside it, and anyone holding this program reads them all.
-//
-// The cipher operations need no run-time check that they run on a genuine instance: C++'s type
-// rules already make calling them on anything else impossible.
+// The program's cipher component. Texts are strings of 8-bit Windows-1252 codes. The ciphers are
+// keyless scramblers, not cryptography: everything needed to read a ciphertext travels inside it.
+// C++'s type rules already ensure that the operations run on a genuine instance.
 class ComponentSecurity {
 public:
     std::string ClassName() const;

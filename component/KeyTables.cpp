@@ -1,4 +1,4 @@
-#include "component/KeyTables.h"
+#include "component/Cipher.h"
 
 #include <string_view>
 

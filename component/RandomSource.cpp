@@ -5,12 +5,6 @@
 
 namespace vellum::component {
 
-namespace {
-
-constexpr std::uint64_t kGoldenGamma = 0x9E3779B97F4A7C15U;
-
-} // namespace
-
 MixingRandom::MixingRandom(std::uint64_t state)
     : m_state(state) {}
 
@@ -19,7 +13,7 @@ void MixingRandom::Reseed(double seed) {
 }
 
 float MixingRandom::Draw() {
-    m_state += kGoldenGamma;
+    m_state += 0x9E3779B97F4A7C15U; // splitmix64's step, the golden ratio in 64 bits
     return static_cast<float>(Mix(m_state) >> 40) * 0x1p-24F;
 }
 

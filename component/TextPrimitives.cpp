@@ -9,9 +9,8 @@ Int32 TablePosition(const std::string& table, char character) {
     return found == std::string::npos ? Int32(0) : Int32(found + 1);
 }
 
-// Replacing the first occurrence and searching again from the start, as the format defines it,
-// ends the same as one pass: everything up to position 32,767 replaced, then a failure if one is
-// left beyond.
+// Replacing the first occurrence and searching again from the start ends the same as one pass:
+// everything up to position 32,767 replaced, then a failure if one is left beyond.
 void Substitute(std::string& text, char from, char to) {
     const auto searchable =
         text.begin() + static_cast<std::ptrdiff_t>(std::min(text.size(), kLastSearchablePosition));

@@ -1,7 +1,7 @@
 #include "component/Checked.h"
 #include "component/Cipher.h"
 #include "component/ComponentSecurity.h"
-#include "component/KeyTables.h"
+#include "component/Cipher.h"
 #include "tests/component/Fakes.h"
 
 #include <algorithm>

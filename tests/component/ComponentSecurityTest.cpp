@@ -1,6 +1,6 @@
 #include "component/ComponentSecurity.h"
 
-#include "component/KeyTables.h"
+#include "component/Cipher.h"
 #include "tests/component/Fakes.h"
 
 #include <array>
