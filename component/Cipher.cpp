@@ -14,11 +14,6 @@ constexpr int kShortestCipherText = 30;
 constexpr float kFillerScale = 111.0F;
 constexpr float kFillerOffset = 14.0F;
 
-template <const CipherFormat& format> void requireTableLength(const std::string& table) {
-    if (table.size() != static_cast<std::size_t>(format.tableLength))
-        throw Fault("key table of the wrong length");
-}
-
 void appendFillers(std::string& cipherText, Int16 count, std::optional<char> filler,
                    RandomSource& random) {
     for (Int16 at = 1; at <= count; at = at + 1)
@@ -30,33 +25,49 @@ int codeOf(char character) {
     return static_cast<unsigned char>(character);
 }
 
-// The table character that shifts the cipher character at `term`, the key position plus the
-// character's place in the ciphertext: the one at (term × key) mod table length, from 0. With
-// places below 32,768 and keys below 112 nothing here comes near overflowing.
-template <const CipherFormat& format> int shiftAt(std::string_view table, int term, int key) {
-    return codeOf(table[static_cast<std::size_t>(term * key % format.tableLength)]);
-}
+// The table characters that shift the cipher characters, one after another from the one at
+// `firstTerm`, the key position plus the character's place in the ciphertext. The term's table
+// character is the one at (term × key) mod table length, from 0, so each next one lies `key`
+// further on, round the table. With keys below 112 nothing here comes near overflowing.
+template <const CipherFormat& format> class Shifts {
+public:
+    Shifts(std::string_view table, int firstTerm, int key)
+        : m_table(table)
+        , m_key(key)
+        , m_index(firstTerm * key % format.tableLength) {
+        if (table.size() != static_cast<std::size_t>(format.tableLength))
+            throw Fault("key table of the wrong length");
+    }
+
+    int Next() {
+        const int shift = codeOf(m_table[static_cast<std::size_t>(m_index)]);
+        m_index += m_key;
+        m_index -= m_index >= format.tableLength ? format.tableLength : 0;
+        return shift;
+    }
+
+private:
+    std::string_view m_table;
+    int m_key;
+    int m_index;
+};
 
 // Each plaintext character shifted by the table character its place picks.
 template <const CipherFormat& format>
-void appendShifted(const std::string& plainText, const std::string& table, Int32 key,
+void appendShifted(std::string_view plain, const std::string& table, Int32 key,
                    std::string& cipherText) {
     // The characters are counted in 16 bits, and the count cannot step past its last value.
-    if (ToInt16(Int32(plainText.size())) == Int16(32767))
+    if (ToInt16(Int32(plain.size())) == Int16(32767))
         throw Fault("integer overflow in addition");
     const std::size_t prefixLength = cipherText.size();
-    const int firstTerm = key.get() + static_cast<int>(prefixLength) + 1;
-    cipherText.resize(prefixLength + plainText.size());
-    // Through views and a pointer held apart: a character stored through the string itself could,
-    // as far as the compiler knows, change the strings' own sizes and buffers.
-    const std::string_view plain = plainText;
-    const std::string_view shifts = table;
+    Shifts<format> shifts(table, key.get() + static_cast<int>(prefixLength) + 1, key.get());
+    cipherText.resize(prefixLength + plain.size());
+    // Through a pointer held apart: a character stored through the string itself could, as far as
+    // the compiler knows, change the string's own size and buffer.
     char* const out = cipherText.data() + prefixLength;
-    for (std::size_t at = 0; at < plain.size(); ++at) {
-        const int shift = shiftAt<format>(shifts, firstTerm + static_cast<int>(at), key.get());
-        const int code = (shift + codeOf(plain[at])) % format.modulus + format.offset;
-        out[at] = static_cast<char>(code);
-    }
+    for (std::size_t at = 0; at < plain.size(); ++at)
+        out[at] =
+            static_cast<char>((shifts.Next() + codeOf(plain[at])) % format.modulus + format.offset);
 }
 
 // The plaintext characters at 1-based places `first` to `last` of a ciphertext; none when
@@ -69,17 +80,17 @@ std::string decoded(const std::string& cipherText, const std::string& table, Int
     if (static_cast<std::size_t>(last.get()) > cipherText.size())
         throw Fault("no character at that position");
     std::string plainText(static_cast<std::size_t>(last.get() - first.get() + 1), '\0');
-    // Through views and a pointer held apart, as when encoding.
-    const std::string_view cipher = cipherText;
-    const std::string_view shifts = table;
+    Shifts<format> shifts(table, first.get() + key.get(), key.get());
+    // Through a view and a pointer held apart, as when encoding.
+    const std::string_view cipher = std::string_view(cipherText).substr(first.get() - 1);
     char* const out = plainText.data();
-    for (std::size_t at = 0; at < plainText.size(); ++at) {
-        const int place = first.get() + static_cast<int>(at);
-        const int shift = shiftAt<format>(shifts, place + key.get(), key.get());
-        // Moved up into the decoded codes by the modulus, at most twice.
-        int code = (codeOf(cipher[static_cast<std::size_t>(place) - 1]) - shift) % format.modulus -
-                   format.offset;
-        code += code < format.lowestDecoded ? format.modulus : 0;
+    const std::size_t count = plainText.size();
+    for (std::size_t at = 0; at < count; ++at) {
+        // The difference's remainder, moved up by the modulus until it is a decoded code. Taken
+        // after adding the modulus, the remainder is above -offset - 1, so that one addition
+        // lands it where the format's additions, at most two, do.
+        int code =
+            (codeOf(cipher[at]) - shifts.Next() + format.modulus) % format.modulus - format.offset;
         code += code < format.lowestDecoded ? format.modulus : 0;
         out[at] = static_cast<char>(code);
     }
@@ -101,14 +112,9 @@ void SeedFromClockDigits(RandomSource& random, Clock& clock) {
     random.Reseed(FirstSeed(hour, month, second));
 }
 
-Int32 DrawScaled(RandomSource& random, float scale, float offset) {
-    return RoundToInt32(random.Draw() * scale + offset);
-}
-
 template <const CipherFormat& format>
-std::string Scramble(const std::string& plainText, const std::string& table, RandomSource& random,
+std::string Scramble(std::string_view plainText, const std::string& table, RandomSource& random,
                      Clock& clock) {
-    requireTableLength<format>(table);
     SeedFromClockDigits(random, clock);
     const Int32 key = DrawScaled(random, format.keySpan, 1.0F);
     const Int16 padCount = ToInt16(key % 8);
@@ -124,18 +130,15 @@ std::string Scramble(const std::string& plainText, const std::string& table, Ran
     appendFillers(cipherText, padCount, format.padFiller, random);
     appendShifted<format>(plainText, table, key, cipherText);
     if (!format.trailingFiller)
-        random.Reseed(clock.Now().Serial());
+        random.Reseed(clock.NowSerial());
     appendFillers(cipherText, trailingCount, format.trailingFiller, random);
-    for (std::size_t at = 0; at < format.originals.size(); ++at)
-        Substitute(cipherText, format.originals[at], format.written[at]);
+    Substitute(cipherText, format.originals, format.written);
     return cipherText;
 }
 
 template <const CipherFormat& format>
 std::string Unscramble(std::string& cipherText, const std::string& table) {
-    requireTableLength<format>(table);
-    for (std::size_t at = 0; at < format.originals.size(); ++at)
-        Substitute(cipherText, format.written[at], format.originals[at]);
+    Substitute(cipherText, format.written, format.originals);
     const Int32 key = cipherText.empty() ? Int32(1) : TablePosition(table, cipherText.front());
     const Int16 base = CodeAt(table, key + 1);
     const Int16 lengthCode = CodeAt(cipherText, 2);
@@ -149,9 +152,9 @@ std::string Unscramble(std::string& cipherText, const std::string& table) {
                            key);
 }
 
-template std::string Scramble<kTextCipher>(const std::string&, const std::string&, RandomSource&,
+template std::string Scramble<kTextCipher>(std::string_view, const std::string&, RandomSource&,
                                            Clock&);
-template std::string Scramble<kBinaryCipher>(const std::string&, const std::string&, RandomSource&,
+template std::string Scramble<kBinaryCipher>(std::string_view, const std::string&, RandomSource&,
                                              Clock&);
 template std::string Unscramble<kTextCipher>(std::string&, const std::string&);
 template std::string Unscramble<kBinaryCipher>(std::string&, const std::string&);

@@ -3,15 +3,15 @@
 #include "component/Checked.h"
 #include "component/Clock.h"
 #include "component/RandomSource.h"
+#include "component/TextPrimitives.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// The ciphertext layout both ciphers share: a key character drawn at random, a length character,
-// pad fillers, one shifted character per plaintext character, trailing fillers up to 30
-// characters, and final substitutions. A failure inside it is a Fault.
+// The layout both ciphers share: a random key character, a length character, pad fillers, one
+// shifted character per plaintext character, trailing fillers up to 30, final substitutions.
 namespace vellum::component {
 
 struct CipherFormat {
@@ -20,12 +20,10 @@ struct CipherFormat {
     int offset;        // added to their remainders
     float keySpan;     // key positions run from 1 to keySpan + 1
     int lowestDecoded; // decoded codes below it wrap up by the modulus
-    // A filler character, or none for random ones; random trailing fillers follow a second
-    // seeding from the clock.
+    // A fixed filler, or none for random ones (the trailing ones after a second seeding).
     std::optional<char> padFiller;
     std::optional<char> trailingFiller;
-    // Applied to the finished ciphertext, each `originals` character into the `written` one at
-    // the same place, in order; undone in the same order before decoding.
+    // The final substitutions: each `originals` character written as the `written` one.
     std::string_view originals;
     std::string_view written;
 };
@@ -64,13 +62,14 @@ std::int32_t FirstSeed(int hour, int month, int second);
 void SeedFromClockDigits(RandomSource& random, Clock& clock);
 
 // One draw r scaled to round(r × scale + offset), in single precision, ties to even.
-Int32 DrawScaled(RandomSource& random, float scale, float offset);
+inline Int32 DrawScaled(RandomSource& random, float scale, float offset) {
+    return RoundToInt32(random.Draw() * scale + offset);
+}
 
 // The ciphertext of any plaintext, with its key position and fillers drawn from `random`. The
-// format is a template argument, so that its moduli are constants the compiler divides by
-// cheaply; it is kTextCipher or kBinaryCipher.
+// format, kTextCipher or kBinaryCipher, is a template argument so that its moduli are constants.
 template <const CipherFormat& format>
-std::string Scramble(const std::string& plainText, const std::string& table, RandomSource& random,
+std::string Scramble(std::string_view plainText, const std::string& table, RandomSource& random,
                      Clock& clock);
 
 // The plaintext of a ciphertext. Undoes the substitutions in `cipherText` itself first; they

@@ -14,17 +14,17 @@ double DateTime::Serial() const {
     return static_cast<double>((date - origin).count()) + secondsOfDay / 86400.0;
 }
 
-DateTime SystemClock::Now() {
+void SystemClock::refresh() {
     const std::time_t now = std::time(nullptr);
     if (now == m_readAt)
-        return m_local;
+        return;
     std::tm local{};
-    if (localtime_r(&now, &local) == nullptr)
-        return DateTime{};
-    m_local = DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                       local.tm_hour,        local.tm_min,     local.tm_sec};
+    m_local = localtime_r(&now, &local) == nullptr
+                  ? DateTime{}
+                  : DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                             local.tm_hour,        local.tm_min,     local.tm_sec};
+    m_serial = m_local.Serial();
     m_readAt = now;
-    return m_local;
 }
 
 // Each thread has its own, so that no call needs a lock.

@@ -24,21 +24,32 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual DateTime Now() = 0;
+    // One reading as a serial number; the same as Now().Serial().
+    virtual double NowSerial() { return Now().Serial(); }
 };
 
 // The system's local time. Every encryption reads the clock four times, so the reading is
-// converted to local time once per second only, which changes no reading.
+// converted to local time, and to its serial number, once per second only.
 class SystemClock final : public Clock {
 public:
-    DateTime Now() override;
+    DateTime Now() override {
+        refresh();
+        return m_local;
+    }
+    double NowSerial() override {
+        refresh();
+        return m_serial;
+    }
 
 private:
+    void refresh();
+
     std::time_t m_readAt = -1;
     DateTime m_local;
+    double m_serial = 0.0;
 };
 
-// The clock every cipher operation reads: the system's local time, unless a test has put another
-// in its place with ScopedOverride<Clock>.
+// The clock the ciphers read: the system's local time, or a test's (ScopedOverride).
 Clock& ProcessClock();
 template <> Clock*& CurrentInstance<Clock>();
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace vellum::component {
 
@@ -14,12 +15,11 @@ public:
 
     std::int32_t Number() const { return m_number; }
     const std::string& Source() const { return m_source; }
-    const std::string& Description() const { return m_description; }
+    std::string Description() const { return what(); }
 
 private:
     std::int32_t m_number;
     std::string m_source;
-    std::string m_description;
 };
 
 // The program's cipher component. Texts are strings of 8-bit Windows-1252 codes. The ciphers are
@@ -37,7 +37,7 @@ public:
     std::string Decrypt(std::string& cipherText);
     // Accepts up to 109 characters with codes 14 to 124, the ones that are certain to come
     // back; raises ComponentError 10006 for anything else or on failure.
-    std::string Encrypt(const std::string& plainText);
+    std::string Encrypt(std::string_view plainText);
 
     // The binary cipher belongs to the component's interface, though no front end calls it. It
     // never raises: std::nullopt on any failure. Decryption rewrites every code 255 in the
@@ -48,7 +48,7 @@ public:
     std::string BinaryKeyTable() const;
 
 private:
-    std::string TextKeyTable() const;
+    const std::string& TextKeyTable() const;
 };
 
 } // namespace vellum::component

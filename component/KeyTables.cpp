@@ -9,10 +9,7 @@ namespace {
 // Each table is kept in two stored pieces around one character made from its code at run time,
 // so that no stored piece holds the whole table.
 std::string joinPieces(std::string_view first, int madeFromCode, std::string_view second) {
-    std::string table;
-    table.reserve(first.size() + 1 + second.size());
-    table.append(first).append(1, static_cast<char>(madeFromCode)).append(second);
-    return table;
+    return std::string(first) + static_cast<char>(madeFromCode) + std::string(second);
 }
 
 } // namespace

@@ -5,9 +5,6 @@
 
 namespace vellum::component {
 
-MixingRandom::MixingRandom(std::uint64_t state)
-    : m_state(state) {}
-
 void MixingRandom::Reseed(double seed) {
     m_state = Mix(m_state ^ std::bit_cast<std::uint64_t>(seed));
 }
@@ -15,12 +12,6 @@ void MixingRandom::Reseed(double seed) {
 float MixingRandom::Draw() {
     m_state += 0x9E3779B97F4A7C15U; // splitmix64's step, the golden ratio in 64 bits
     return static_cast<float>(Mix(m_state) >> 40) * 0x1p-24F;
-}
-
-std::uint64_t MixingRandom::Mix(std::uint64_t value) {
-    value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9U;
-    value = (value ^ (value >> 27)) * 0x94D049BB133111EBU;
-    return value ^ (value >> 31);
 }
 
 // Each thread has its own, so that no call needs a lock; started from the steady clock, so that

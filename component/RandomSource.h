@@ -20,19 +20,23 @@ public:
 // single precision and 1.0 can never come out.
 class MixingRandom final : public RandomSource {
 public:
-    explicit MixingRandom(std::uint64_t state);
+    explicit MixingRandom(std::uint64_t state)
+        : m_state(state) {}
 
     void Reseed(double seed) override;
     float Draw() override;
 
-    static std::uint64_t Mix(std::uint64_t value);
+    static std::uint64_t Mix(std::uint64_t value) {
+        value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9U;
+        value = (value ^ (value >> 27)) * 0x94D049BB133111EBU;
+        return value ^ (value >> 31);
+    }
 
 private:
     std::uint64_t m_state;
 };
 
-// The source every cipher operation draws from: the process's own MixingRandom, unless a test has
-// put another in its place with ScopedOverride<RandomSource>.
+// The source the ciphers draw from: the process's MixingRandom, or a test's (ScopedOverride).
 RandomSource& ProcessRandom();
 template <> RandomSource*& CurrentInstance<RandomSource>();
 

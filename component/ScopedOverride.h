@@ -4,8 +4,7 @@
 
 namespace vellum::component {
 
-// Where the process's instance of a replaceable service is kept; each service's own source file
-// defines it for its type.
+// Where the process's instance of a replaceable service is kept; each service's file defines it.
 template <typename Service> Service*& CurrentInstance();
 
 // Test seam: puts `replacement` in the place of the process's instance of Service for as long as

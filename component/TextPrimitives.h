@@ -2,9 +2,11 @@
 
 #include "component/Checked.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // The string and number primitives the ciphers are written in: positions count from 1, a
 // character code is 0 to 255, and asking for what is not there is a Fault, never a quiet default.
@@ -25,14 +27,32 @@ inline char CharacterOf(Int32 code) {
 }
 
 // The 1-based position of the first `character` in `table`, 0 when it is absent.
-Int32 TablePosition(const std::string& table, char character);
+inline Int32 TablePosition(const std::string& table, char character) {
+    const std::size_t found = table.find(character);
+    return found == std::string::npos ? Int32(0) : Int32(found + 1);
+}
 
 // The last position a 16-bit search reaches.
 inline constexpr std::size_t kLastSearchablePosition = 32767;
 
-// Replaces every `from` by `to`. A `from` beyond position 32,767, where a 16-bit search position
-// cannot reach, fails; those before it stay replaced.
-void Substitute(std::string& text, char from, char to);
+// Replaces, in order, every character of `from` by the one at the same place in `to`, as passes
+// that each search from the start. A character found beyond position 32,767, where a 16-bit
+// search position cannot reach, fails its pass, and no later pass is made. No character of `to`
+// is one of `from`, so one pass over the text makes them all.
+inline void Substitute(std::string& text, std::string_view from, std::string_view to) {
+    const std::size_t searchable = std::min(text.size(), kLastSearchablePosition);
+    const std::string_view beyond = std::string_view(text).substr(searchable);
+    std::size_t failing = 0; // the pass that fails, or from.size() for none
+    while (failing < from.size() && beyond.find(from[failing]) == std::string_view::npos)
+        ++failing;
+    char* const characters = text.data();
+    for (std::size_t at = 0; at < searchable; ++at)
+        for (std::size_t pass = 0; pass < from.size(); ++pass)
+            characters[at] =
+                pass <= failing && characters[at] == from[pass] ? to[pass] : characters[at];
+    if (failing < from.size())
+        throw Fault("search position beyond 32,767");
+}
 
 // Rounds to the nearest integer, ties to the even one; fails on NaN, infinity or overflow.
 inline Int32 RoundToInt32(float value) {

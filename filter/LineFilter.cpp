@@ -58,12 +58,17 @@ LineFilter::LineFilter(Direction direction, bool showControls)
 bool LineFilter::Feed(std::string_view input) {
     for (std::size_t end = input.find('\n'); end != std::string_view::npos;
          end = input.find('\n')) {
-        std::string line = m_unfinished.append(input.substr(0, end));
-        m_unfinished.clear();
+        // A line read whole is filtered where it stands; one that began in an earlier read is
+        // first completed.
+        std::string_view line = input.substr(0, end);
+        if (!m_unfinished.empty())
+            line = m_unfinished.append(line);
         input.remove_prefix(end + 1);
         if (line.ends_with('\r'))
-            line.pop_back();
-        if (!filterLine(line))
+            line.remove_suffix(1);
+        const bool filtered = filterLine(line);
+        m_unfinished.clear();
+        if (!filtered)
             return false;
     }
     m_unfinished.append(input);

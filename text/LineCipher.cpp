@@ -26,6 +26,8 @@ LineRefused::LineRefused(std::string source, const std::string& description)
 
 std::string EncryptLine(component::ComponentSecurity& security, std::string_view line) {
     try {
+        if (IsAscii(line)) // its codes are its bytes, as for nearly every line
+            return security.Encrypt(line);
         return security.Encrypt(codesOf(line));
     } catch (const component::ComponentError& error) {
         throw refusalOf(error);

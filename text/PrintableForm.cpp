@@ -1,6 +1,7 @@
 #include "text/PrintableForm.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace vellum::text {
@@ -25,10 +26,20 @@ constexpr std::size_t kDataStart = kPrintablePrefix.size() + kCheckDigits;
 // catches a lost last 0, which adds nothing to the sum.
 constexpr unsigned kCheckModulus = 65521;
 
+// Each character's value as a digit, or kNoDigit: looked up, since every line a filter unwraps
+// reads each of its digits several times.
+constexpr unsigned kNoDigit = kBase;
+constexpr auto kValues = [] {
+    std::array<unsigned char, 256> values{};
+    values.fill(kNoDigit);
+    for (unsigned digit = 0; digit < kBase; ++digit)
+        values[static_cast<unsigned char>(kDigits[digit])] = static_cast<unsigned char>(digit);
+    return values;
+}();
+
 std::optional<unsigned> valueOf(char character) {
-    const std::size_t found = kDigits.find(character);
-    return found == std::string_view::npos ? std::nullopt
-                                           : std::optional(static_cast<unsigned>(found));
+    const unsigned value = kValues[static_cast<unsigned char>(character)];
+    return value == kNoDigit ? std::nullopt : std::optional(value);
 }
 
 unsigned checkOf(std::string_view data) {
@@ -109,15 +120,17 @@ char codeOf(unsigned half, unsigned rest) {
 
 // The ciphertext of data digits that damageOf found sound.
 std::string decoded(std::string_view data) {
-    std::string cipherText;
-    std::size_t at = 0;
-    for (; at + kPairDigits <= data.size(); at += kPairDigits) {
-        const unsigned rests = *valueOf(data[at + 2]);
-        cipherText += codeOf(*valueOf(data[at]), rests / 2);
-        cipherText += codeOf(*valueOf(data[at + 1]), rests % 2);
+    const std::size_t pairs = data.size() / kPairDigits;
+    std::string cipherText(2 * pairs + (data.size() % kPairDigits != 0 ? 1 : 0), '\0');
+    for (std::size_t pair = 0; pair < pairs; ++pair) {
+        const std::string_view digits = data.substr(kPairDigits * pair, kPairDigits);
+        const unsigned rests = *valueOf(digits[2]);
+        cipherText[2 * pair] = codeOf(*valueOf(digits[0]), rests / 2);
+        cipherText[2 * pair + 1] = codeOf(*valueOf(digits[1]), rests % 2);
     }
-    if (at < data.size())
-        cipherText += codeOf(*valueOf(data[at]), *valueOf(data[at + 1]));
+    if (data.size() % kPairDigits != 0)
+        cipherText.back() = codeOf(*valueOf(data[kPairDigits * pairs]),
+                                   *valueOf(data[kPairDigits * pairs + 1]));
     return cipherText;
 }
 
@@ -134,26 +147,28 @@ unsigned codeValue(char character) {
 } // namespace
 
 std::string Wrap(std::string_view cipherText) {
-    std::string data;
-    std::size_t at = 0;
-    for (; at + 2 <= cipherText.size(); at += 2) {
-        const unsigned first = codeValue(cipherText[at]);
-        const unsigned second = codeValue(cipherText[at + 1]);
-        data += kDigits[first / 2];
-        data += kDigits[second / 2];
-        data += kDigits[2 * (first % 2) + second % 2];
+    const std::size_t pairs = cipherText.size() / 2;
+    const bool odd = cipherText.size() % 2 != 0;
+    std::string form(kDataStart + pairs * kPairDigits + (odd ? kLastDigits : 0), '0');
+    std::copy(kPrintablePrefix.begin(), kPrintablePrefix.end(), form.begin());
+    char* const data = form.data() + kDataStart;
+    for (std::size_t pair = 0; pair < pairs; ++pair) {
+        const unsigned first = codeValue(cipherText[2 * pair]);
+        const unsigned second = codeValue(cipherText[2 * pair + 1]);
+        data[kPairDigits * pair] = kDigits[first / 2];
+        data[kPairDigits * pair + 1] = kDigits[second / 2];
+        data[kPairDigits * pair + 2] = kDigits[2 * (first % 2) + second % 2];
     }
-    if (at < cipherText.size()) {
-        const unsigned last = codeValue(cipherText[at]);
-        data += kDigits[last / 2];
-        data += kDigits[last % 2];
+    if (odd) {
+        const unsigned last = codeValue(cipherText.back());
+        data[kPairDigits * pairs] = kDigits[last / 2];
+        data[kPairDigits * pairs + 1] = kDigits[last % 2];
     }
-    const unsigned check = checkOf(data);
-    std::string form(kPrintablePrefix);
-    form += kDigits[check / (kBase * kBase)];
-    form += kDigits[check / kBase % kBase];
-    form += kDigits[check % kBase];
-    return form + data;
+    const unsigned check = checkOf(std::string_view(form).substr(kDataStart));
+    form[kPrintablePrefix.size()] = kDigits[check / (kBase * kBase)];
+    form[kPrintablePrefix.size() + 1] = kDigits[check / kBase % kBase];
+    form[kPrintablePrefix.size() + 2] = kDigits[check % kBase];
+    return form;
 }
 
 bool LooksWrapped(std::string_view text) {

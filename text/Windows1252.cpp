@@ -103,7 +103,14 @@ std::optional<Decoded> decodeSequence(std::string_view text, std::size_t at) {
 
 } // namespace
 
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char character) { return static_cast<unsigned char>(character) < 0x80; });
+}
+
 std::string ToUtf8(std::string_view codes) {
+    if (IsAscii(codes)) // the same in both, as nearly every line is
+        return std::string(codes);
     std::string text;
     text.reserve(codes.size());
     for (const char code : codes)
@@ -129,6 +136,8 @@ std::string Describe(const Unconvertible& unconvertible) {
 // Stops at the first character without a code. Every character before it had one, so the number
 // of codes so far also counts the characters.
 Conversion FromUtf8(std::string_view text) {
+    if (IsAscii(text))
+        return {std::string(text), std::nullopt};
     std::string codes;
     codes.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {

@@ -12,6 +12,9 @@ namespace vellum::text {
 
 std::string ToUtf8(std::string_view codes);
 
+// Whether every character is ASCII, which is the same in both.
+bool IsAscii(std::string_view text);
+
 // Why a text has no codes: its first character without a code, or the first place where it is
 // not valid UTF-8 (no character then), and where that stands, 1-based, in characters.
 struct Unconvertible {

@@ -39,6 +39,21 @@ TEST(Seeding, SerialCountsDaysFromTheEndOf1899) {
     EXPECT_EQ((DateTime{2026, 12, 8, 6, 0, 0}.Serial()), 46364.25);
 }
 
+// The system clock keeps its reading's serial number beside it; unless a second turns over
+// between the readings, both must agree.
+TEST(Seeding, TheSystemClocksSerialIsThatOfItsReading) {
+    SystemClock clock;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const double before = clock.Now().Serial();
+        const double serial = clock.NowSerial();
+        if (clock.Now().Serial() == before) {
+            EXPECT_EQ(serial, before);
+            return;
+        }
+    }
+    ADD_FAILURE() << "the second turned over three times in a row";
+}
+
 TEST(Seeding, DrawsAreScaledInSinglePrecisionWithTiesToEven) {
     ScriptedRandom random({0.0f, 0.5f, 0.99999994f, 0.015625f});
     EXPECT_EQ(DrawScaled(random, 80.0f, 1.0f).get(), 1);

@@ -31,7 +31,7 @@ TEST(TextPrimitives, TablePositionIsTheFirstOccurrence) {
 
 TEST(TextPrimitives, SubstituteReplacesEveryOccurrence) {
     std::string text = "|a||b|";
-    Substitute(text, '|', '\x7f');
+    Substitute(text, "|", "\x7f");
     EXPECT_EQ(text, "\x7f"
                     "a\x7f\x7f"
                     "b\x7f");
@@ -43,7 +43,7 @@ TEST(TextPrimitives, SubstituteFailsBeyondPosition32767AndKeepsEarlierReplacemen
     text[32766] = '|'; // position 32,767: still searchable
     text[32767] = '|'; // position 32,768: fails
     text[39999] = '|';
-    EXPECT_THROW(Substitute(text, '|', '\x7f'), Fault);
+    EXPECT_THROW(Substitute(text, "|", "\x7f"), Fault);
     EXPECT_EQ(text[0], '\x7f');
     EXPECT_EQ(text[32766], '\x7f');
     EXPECT_EQ(text[32767], '|');
@@ -52,7 +52,7 @@ TEST(TextPrimitives, SubstituteFailsBeyondPosition32767AndKeepsEarlierReplacemen
 
 TEST(TextPrimitives, SubstituteIgnoresLongTextsWithNothingToReplace) {
     std::string text(1 << 20, 'x');
-    EXPECT_NO_THROW(Substitute(text, '|', '\x7f'));
+    EXPECT_NO_THROW(Substitute(text, "|", "\x7f"));
 }
 
 TEST(TextPrimitives, RoundingTiesGoToEven) {
