@@ -129,8 +129,8 @@ std::string decoded(std::string_view data) {
         cipherText[2 * pair + 1] = codeOf(*valueOf(digits[1]), rests % 2);
     }
     if (data.size() % kPairDigits != 0)
-        cipherText.back() = codeOf(*valueOf(data[kPairDigits * pairs]),
-                                   *valueOf(data[kPairDigits * pairs + 1]));
+        cipherText.back() =
+            codeOf(*valueOf(data[kPairDigits * pairs]), *valueOf(data[kPairDigits * pairs + 1]));
     return cipherText;
 }
 

@@ -1,7 +1,6 @@
 #include "component/Checked.h"
 #include "component/Cipher.h"
 #include "component/ComponentSecurity.h"
-#include "component/Cipher.h"
 #include "tests/component/Fakes.h"
 
 #include <algorithm>

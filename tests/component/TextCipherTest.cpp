@@ -1,6 +1,5 @@
 #include "component/Checked.h"
 #include "component/Cipher.h"
-#include "component/Cipher.h"
 #include "tests/component/Fakes.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "text/PrintableForm.h"
 
-#include "component/ComponentSecurity.h"
 #include "component/Cipher.h"
+#include "component/ComponentSecurity.h"
 #include "tests/vectors/KnownAnswers.h"
 #include "text/LineCipher.h"
 
