@@ -48,7 +48,8 @@ bool carriedByBinary(const std::string& plainText) {
 
 } // namespace
 
-ComponentError::ComponentError(std::int32_t number, std::string source, std::string description)
+ComponentError::ComponentError(std::int32_t number, std::string source,
+                               const std::string& description)
     : std::runtime_error(description)
     , m_number(number)
     , m_source(std::move(source)) {}

@@ -11,7 +11,7 @@ namespace vellum::component {
 // The error the text cipher raises: a number, the failing operation's source and a description.
 class ComponentError : public std::runtime_error {
 public:
-    ComponentError(std::int32_t number, std::string source, std::string description);
+    ComponentError(std::int32_t number, std::string source, const std::string& description);
 
     std::int32_t Number() const { return m_number; }
     const std::string& Source() const { return m_source; }
