@@ -82,7 +82,8 @@ std::string decoded(const std::string& cipherText, const std::string& table, Int
     std::string plainText(static_cast<std::size_t>(last.get() - first.get() + 1), '\0');
     Shifts<format> shifts(table, first.get() + key.get(), key.get());
     // Through a view and a pointer held apart, as when encoding.
-    const std::string_view cipher = std::string_view(cipherText).substr(first.get() - 1);
+    const std::string_view cipher =
+        std::string_view(cipherText).substr(static_cast<std::size_t>(first.get() - 1));
     char* const out = plainText.data();
     const std::size_t count = plainText.size();
     for (std::size_t at = 0; at < count; ++at) {
