@@ -8,8 +8,7 @@
 #include <string>
 #include <string_view>
 
-// The string and number primitives the ciphers are written in: positions count from 1, a
-// character code is 0 to 255, and asking for what is not there is a Fault, never a quiet default.
+// The primitives the ciphers are written in: positions from 1, codes 0 to 255, Faults not defaults.
 namespace vellum::component {
 
 // The code (0 to 255) of the character at 1-based `position`.
@@ -35,10 +34,9 @@ inline Int32 TablePosition(const std::string& table, char character) {
 // The last position a 16-bit search reaches.
 inline constexpr std::size_t kLastSearchablePosition = 32767;
 
-// Replaces, in order, every character of `from` by the one at the same place in `to`, as passes
-// that each search from the start. A character found beyond position 32,767, where a 16-bit
-// search position cannot reach, fails its pass, and no later pass is made. No character of `to`
-// is one of `from`, so one pass over the text makes them all.
+// Replaces, in order, each character of `from` by the one at its place in `to`, as passes that
+// search from the start; one beyond position 32,767, out of a 16-bit search's reach, fails its
+// pass and no later pass is made. No `to` is a `from`, so one pass over the text makes them all.
 inline void Substitute(std::string& text, std::string_view from, std::string_view to) {
     const std::size_t searchable = std::min(text.size(), kLastSearchablePosition);
     const std::string_view beyond = std::string_view(text).substr(searchable);
