@@ -14,6 +14,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+template <typename U, typename T>
+concept NarrowerSignedIntegral = std::signed_integral<U> && sizeof(U) < sizeof(T);
+
 // A signed integer of a fixed width whose arithmetic fails instead of wrapping. The ciphertext
 // format depends on where its 16- and 32-bit values stop fitting, so every step is checked.
 template <std::signed_integral T> class Checked {
@@ -24,8 +27,8 @@ public:
         : m_value(fit(value)) {}
 
     // Widening from a narrower checked type is always exact.
-    template <std::signed_integral U>
-    requires(sizeof(U) < sizeof(T)) constexpr Checked(Checked<U> value)
+    template <NarrowerSignedIntegral<T> U>
+    constexpr Checked(Checked<U> value)
         : m_value(value.get()) {}
 
     constexpr T get() const { return m_value; }

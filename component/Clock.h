@@ -15,8 +15,7 @@ struct DateTime {
     int minute = 0;
     int second = 0; // 0 to 59
 
-    // The whole reading as one number: days since 30 December 1899, the time of day as the
-    // fraction. The encryption seeds the random source with it.
+    // The reading as one number, which seeds: days since 30 December 1899, the time as fraction.
     double Serial() const;
 };
 

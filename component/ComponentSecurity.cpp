@@ -18,10 +18,6 @@ constexpr std::size_t kLongestBinary = 252;
 constexpr int kLowestCarried = 14;
 constexpr int kHighestCarried = 124;
 
-std::string sourceOf(const char* operation) {
-    return std::string(kClassNameText) + operation;
-}
-
 // Why Encrypt must refuse `plainText`, in plain words, or nothing: what comes back changed or cut
 // would be a silent wrong result.
 std::optional<std::string> refusalOf(std::string_view plainText) {
@@ -78,17 +74,19 @@ std::string ComponentSecurity::Decrypt(std::string& cipherText) {
     try {
         return Unscramble<kTextCipher>(cipherText, TextKeyTable());
     } catch (const std::exception&) {
-        throw ComponentError(10005, sourceOf("Decrypt"), "Error deciphering encrypted data.");
+        throw ComponentError(10005, std::string(kClassNameText) + "Decrypt",
+                             "Error deciphering encrypted data.");
     }
 }
 
 std::string ComponentSecurity::Encrypt(std::string_view plainText) {
     if (const std::optional<std::string> refusal = refusalOf(plainText))
-        throw ComponentError(10006, sourceOf("Encrypt"), *refusal);
+        throw ComponentError(10006, std::string(kClassNameText) + "Encrypt", *refusal);
     try {
         return Scramble<kTextCipher>(plainText, TextKeyTable(), ProcessRandom(), ProcessClock());
     } catch (const std::exception&) {
-        throw ComponentError(10006, sourceOf("Encrypt"), "Error encrypting data.");
+        throw ComponentError(10006, std::string(kClassNameText) + "Encrypt",
+                             "Error encrypting data.");
     }
 }
 
