@@ -37,15 +37,18 @@ constexpr auto kValues = [] {
     return values;
 }();
 
-std::optional<unsigned> valueOf(char character) {
-    const unsigned value = kValues[static_cast<unsigned char>(character)];
-    return value == kNoDigit ? std::nullopt : std::optional(value);
+unsigned valueOf(char character) {
+    return kValues[static_cast<unsigned char>(character)];
+}
+
+bool isDigit(char character) {
+    return valueOf(character) != kNoDigit;
 }
 
 unsigned checkOf(std::string_view data) {
     unsigned long long check = data.size();
     for (std::size_t place = 1; place <= data.size(); ++place)
-        check += place * *valueOf(data[place - 1]);
+        check += place * valueOf(data[place - 1]);
     return static_cast<unsigned>(check % kCheckModulus);
 }
 
@@ -53,7 +56,7 @@ unsigned checkOf(std::string_view data) {
 unsigned readCheck(std::string_view form) {
     unsigned check = 0;
     for (std::size_t at = 0; at < kCheckDigits; ++at)
-        check = check * kBase + *valueOf(form[kPrintablePrefix.size() + at]);
+        check = check * kBase + valueOf(form[kPrintablePrefix.size() + at]);
     return check;
 }
 
@@ -97,7 +100,7 @@ std::optional<std::string> damageOf(std::string_view form) {
     if (prefixMismatches(form) != 0)
         return damaged("it does not begin with " + std::string(kPrintablePrefix));
     const auto notDigit = std::find_if(form.begin() + kPrintablePrefix.size(), form.end(),
-                                       [](char character) { return !valueOf(character); });
+                                       [](char character) { return !isDigit(character); });
     if (notDigit != form.end())
         return damaged("character " + std::to_string(notDigit - form.begin() + 1) +
                        " is not a letter, a digit or an underscore");
@@ -108,7 +111,7 @@ std::optional<std::string> damageOf(std::string_view form) {
     if (readCheck(form) != checkOf(data))
         return damaged("its check does not match, so a character in it was changed, added or lost");
     for (std::size_t at = 0; at < data.size(); ++at)
-        if (*valueOf(data[at]) > highestAt(at, data.size()))
+        if (valueOf(data[at]) > highestAt(at, data.size()))
             return damaged("character " + std::to_string(kDataStart + at + 1) +
                            " stands for no scrambled text");
     return std::nullopt;
@@ -124,13 +127,13 @@ std::string decoded(std::string_view data) {
     std::string cipherText(2 * pairs + (data.size() % kPairDigits != 0 ? 1 : 0), '\0');
     for (std::size_t pair = 0; pair < pairs; ++pair) {
         const std::string_view digits = data.substr(kPairDigits * pair, kPairDigits);
-        const unsigned rests = *valueOf(digits[2]);
-        cipherText[2 * pair] = codeOf(*valueOf(digits[0]), rests / 2);
-        cipherText[2 * pair + 1] = codeOf(*valueOf(digits[1]), rests % 2);
+        const unsigned rests = valueOf(digits[2]);
+        cipherText[2 * pair] = codeOf(valueOf(digits[0]), rests / 2);
+        cipherText[2 * pair + 1] = codeOf(valueOf(digits[1]), rests % 2);
     }
     if (data.size() % kPairDigits != 0)
         cipherText.back() =
-            codeOf(*valueOf(data[kPairDigits * pairs]), *valueOf(data[kPairDigits * pairs + 1]));
+            codeOf(valueOf(data[kPairDigits * pairs]), valueOf(data[kPairDigits * pairs + 1]));
     return cipherText;
 }
 
@@ -176,8 +179,7 @@ bool LooksWrapped(std::string_view text) {
     const std::size_t mismatches = prefixMismatches(form);
     return mismatches == 0 ||
            (mismatches == 1 && form.size() > kDataStart &&
-            std::all_of(form.begin() + kPrintablePrefix.size(), form.end(),
-                        [](char character) { return valueOf(character).has_value(); }));
+            std::all_of(form.begin() + kPrintablePrefix.size(), form.end(), isDigit));
 }
 
 std::string Unwrap(std::string_view text) {
