@@ -9,48 +9,11 @@ namespace vellum::component {
 
 namespace {
 
-constexpr int kShortestCipherText = 30;
-// A random filler is round(r × 111 + 14): a code 14 to 125.
-constexpr float kFillerScale = 111.0F;
-constexpr float kFillerOffset = 14.0F;
-
 void appendFillers(std::string& cipherText, Int16 count, std::optional<char> filler,
                    RandomSource& random) {
     for (Int16 at = 1; at <= count; at = at + 1)
-        cipherText +=
-            filler ? *filler : CharacterOf(DrawScaled(random, kFillerScale, kFillerOffset));
+        cipherText += filler ? *filler : RandomFiller(random);
 }
-
-int codeOf(char character) {
-    return static_cast<unsigned char>(character);
-}
-
-// The table characters that shift the cipher characters, one after another from the one at
-// `firstTerm`, the key position plus the character's place in the ciphertext. The term's table
-// character is the one at (term × key) mod table length, from 0, so each next one lies `key`
-// further on, round the table. With keys below 112 nothing here comes near overflowing.
-template <const CipherFormat& format> class Shifts {
-public:
-    Shifts(std::string_view table, int firstTerm, int key)
-        : m_table(table)
-        , m_key(key)
-        , m_index(firstTerm * key % format.tableLength) {
-        if (table.size() != static_cast<std::size_t>(format.tableLength))
-            throw Fault("key table of the wrong length");
-    }
-
-    int Next() {
-        const int shift = codeOf(m_table[static_cast<std::size_t>(m_index)]);
-        m_index += m_key;
-        m_index -= m_index >= format.tableLength ? format.tableLength : 0;
-        return shift;
-    }
-
-private:
-    std::string_view m_table;
-    int m_key;
-    int m_index;
-};
 
 // Each plaintext character shifted by the table character its place picks.
 template <const CipherFormat& format>
@@ -66,8 +29,7 @@ void appendShifted(std::string_view plain, const std::string& table, Int32 key,
     // the compiler knows, change the string's own size and buffer.
     char* const out = cipherText.data() + prefixLength;
     for (std::size_t at = 0; at < plain.size(); ++at)
-        out[at] =
-            static_cast<char>((shifts.Next() + codeOf(plain[at])) % format.modulus + format.offset);
+        out[at] = Shifted<format>(shifts.Next(), plain[at]);
 }
 
 // The plaintext characters at 1-based places `first` to `last` of a ciphertext; none when
@@ -86,15 +48,8 @@ std::string decoded(const std::string& cipherText, const std::string& table, Int
         std::string_view(cipherText).substr(static_cast<std::size_t>(first.get() - 1));
     char* const out = plainText.data();
     const std::size_t count = plainText.size();
-    for (std::size_t at = 0; at < count; ++at) {
-        // The difference's remainder, moved up by the modulus until it is a decoded code. Taken
-        // after adding the modulus, the remainder is above -offset - 1, so that one addition
-        // lands it where the format's additions, at most two, do.
-        int code =
-            (codeOf(cipher[at]) - shifts.Next() + format.modulus) % format.modulus - format.offset;
-        code += code < format.lowestDecoded ? format.modulus : 0;
-        out[at] = static_cast<char>(code);
-    }
+    for (std::size_t at = 0; at < count; ++at)
+        out[at] = Unshifted<format>(shifts.Next(), cipher[at]);
     return plainText;
 }
 

@@ -44,6 +44,14 @@ bool carriedByBinary(const std::string& plainText) {
 
 } // namespace
 
+bool IsCarried(std::string_view plainText) {
+    return plainText.size() <= kLongestText &&
+           std::all_of(plainText.begin(), plainText.end(), [](char character) {
+               const int code = static_cast<unsigned char>(character);
+               return code >= kLowestCarried && code <= kHighestCarried;
+           });
+}
+
 ComponentError::ComponentError(std::int32_t number, std::string source,
                                const std::string& description)
     : std::runtime_error(description)

@@ -22,6 +22,10 @@ private:
     std::string m_source;
 };
 
+// Whether the text cipher carries `plainText`: up to 109 characters with codes 14 to 124, the ones
+// that are certain to come back.
+bool IsCarried(std::string_view plainText);
+
 // The program's cipher component. Texts are strings of 8-bit Windows-1252 codes. The ciphers are
 // keyless scramblers, not cryptography: everything needed to read a ciphertext travels inside it.
 // C++'s type rules already ensure that the operations run on a genuine instance.
@@ -35,8 +39,8 @@ public:
     // Rewrites every code 127 in the caller's text as 124 and every 126 as 59, and leaves them
     // so even when decryption then fails. Raises ComponentError 10005 on failure.
     std::string Decrypt(std::string& cipherText);
-    // Accepts up to 109 characters with codes 14 to 124, the ones that are certain to come
-    // back; raises ComponentError 10006 for anything else or on failure.
+    // Accepts the texts IsCarried says it carries; raises ComponentError 10006 for anything
+    // else or on failure.
     std::string Encrypt(std::string_view plainText);
 
     // The binary cipher belongs to the component's interface, though no front end calls it. It

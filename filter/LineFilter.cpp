@@ -12,15 +12,25 @@ namespace vellum::filter {
 
 namespace {
 
-// Caret notation, as cat -v shows controls: code 14 as ^N, 31 as ^_.
+// Caret notation, as cat -v shows controls: code 14 as ^N, DEL as ^?, and a C1 control, which
+// a terminal may act on too, with M- before it (U+009B as M-^[). A tab stays a tab.
 std::string showingControls(const std::string& line) {
     std::string shown;
-    for (const char character : line) {
-        if (static_cast<unsigned char>(character) < 0x20) {
-            shown += '^';
-            shown += static_cast<char>(character + 0x40);
+    const auto caret = [&shown](unsigned code) {
+        shown += '^';
+        shown += static_cast<char>(code ^ 0x40U);
+    };
+    for (std::size_t at = 0; at < line.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(line[at]);
+        const auto next = at + 1 < line.size() ? static_cast<unsigned char>(line[at + 1]) : 0U;
+        if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) { // U+0080 to U+009F in UTF-8
+            shown += "M-";
+            caret(next - 0x80U);
+            ++at;
+        } else if ((byte < 0x20 && byte != '\t') || byte == 0x7F) {
+            caret(byte);
         } else {
-            shown += character;
+            shown += line[at];
         }
     }
     return shown;
@@ -81,6 +91,15 @@ bool LineFilter::Finish() {
     return line.empty() || filterLine(line);
 }
 
+// A line break inside would make two lines of one; only the window keeps such a line whole.
+std::string LineFilter::decryptedLine(std::string_view line) {
+    const std::string decrypted = text::DecryptLine(m_security, line);
+    if (decrypted.find('\n') != std::string::npos)
+        throw text::LineRefused({}, "The decrypted text holds a line break, so it cannot be "
+                                    "written as one line; decrypt it in the window instead.");
+    return m_showControls ? showingControls(decrypted) : decrypted;
+}
+
 bool LineFilter::filterLine(std::string_view line) {
     ++m_lineNumber;
     try {
@@ -91,10 +110,8 @@ bool LineFilter::filterLine(std::string_view line) {
         case Direction::EncryptToPrintable:
             m_output += text::Wrap(text::EncryptLine(m_security, line));
             break;
-        case Direction::Decrypt: {
-            const std::string decrypted = text::DecryptLine(m_security, line);
-            m_output += m_showControls ? showingControls(decrypted) : decrypted;
-        }
+        case Direction::Decrypt:
+            m_output += decryptedLine(line);
         }
     } catch (const text::LineRefused& refusal) {
         m_failure = "line " + std::to_string(m_lineNumber) + ": " + refusal.what();

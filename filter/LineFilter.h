@@ -16,12 +16,12 @@ enum class Direction : std::uint8_t { Encrypt, EncryptToPrintable, Decrypt };
 // Turns a stream of lines into ciphertexts, or ciphertexts back into lines: one line out, ending
 // in LF, for each line in. A line ends at LF, and a CR just before the LF belongs to the line
 // ending; a last line without LF is a line too. Text is UTF-8 on both sides and goes through the
-// same line layer as the window, with the same refusals. Ciphertexts never hold LF or CR, and
-// Decrypt yields only codes 14 to 124, so no output line can break in two.
+// same line layer as the window, with the same refusals. Ciphertexts never hold LF or CR, and a
+// decrypted line that holds LF is refused, so no output line can break in two.
 class LineFilter {
 public:
-    // With `showControls`, the control characters of a decrypted line come out in caret notation
-    // (^N), for a terminal, which would otherwise take them as keys.
+    // With `showControls`, the control characters of a decrypted line, tabs aside, come out in
+    // caret notation (^N, M-^[), for a terminal, which would otherwise take them as keys.
     LineFilter(Direction direction, bool showControls);
 
     // Filters every line that `input` completes into Output(). False at the first line that
@@ -37,6 +37,7 @@ public:
 
 private:
     bool filterLine(std::string_view line);
+    std::string decryptedLine(std::string_view line);
 
     Direction m_direction;
     bool m_showControls;

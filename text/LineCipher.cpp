@@ -1,6 +1,8 @@
 #include "text/LineCipher.h"
 
+#include "text/ExtendedCipher.h"
 #include "text/PrintableForm.h"
+#include "text/Utf8.h"
 #include "text/Windows1252.h"
 
 namespace vellum::text {
@@ -24,13 +26,16 @@ LineRefused::LineRefused(std::string source, const std::string& description)
     : std::runtime_error(description)
     , m_source(std::move(source)) {}
 
+// A line the text cipher carries keeps its format, so that every earlier build reads it.
 std::string EncryptLine(component::ComponentSecurity& security, std::string_view line) {
     try {
-        if (IsAscii(line)) // its codes are its bytes, as for nearly every line
+        if (component::IsCarried(line))
             return security.Encrypt(line);
-        return security.Encrypt(codesOf(line));
+        return EncryptExtended(line);
     } catch (const component::ComponentError& error) {
         throw refusalOf(error);
+    } catch (const NotUtf8& notUtf8) {
+        throw LineRefused({}, notUtf8.what());
     }
 }
 
@@ -39,8 +44,12 @@ std::string DecryptLine(component::ComponentSecurity& security, std::string_view
     try {
         if (LooksWrapped(codes))
             codes = Unwrap(codes);
+        if (IsExtended(codes))
+            return DecryptExtended(codes);
         return ToUtf8(security.Decrypt(codes));
     } catch (const DamagedForm& damage) {
+        throw LineRefused({}, damage.what());
+    } catch (const DamagedCipher& damage) {
         throw LineRefused({}, damage.what());
     } catch (const component::ComponentError& error) {
         throw refusalOf(error);

@@ -20,10 +20,12 @@ private:
     std::string m_source;
 };
 
-// The ciphertext of `line`: plain ASCII, codes 14 to 127, never LF or CR.
+// The ciphertext of any UTF-8 `line`: plain ASCII, codes 14 to 127, never LF or CR. A line the
+// text cipher carries gets its ciphertext, every other one an extended ciphertext.
 std::string EncryptLine(component::ComponentSecurity& security, std::string_view line);
 
-// The line inside a ciphertext or its printable form (white space around the form aside).
+// The line inside a ciphertext of either kind or its printable form (white space around the form
+// aside).
 std::string DecryptLine(component::ComponentSecurity& security, std::string_view line);
 
 } // namespace vellum::text

@@ -1,5 +1,7 @@
 #include "text/Windows1252.h"
 
+#include "text/Utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -38,69 +40,6 @@ std::optional<char> codeOf(char32_t character) {
     return static_cast<char>(0x80 + std::distance(kUnicodeOf80To9F.begin(), found));
 }
 
-void appendUtf8(std::string& text, char32_t character) {
-    const auto unit = [&text](char32_t bits) {
-        text += static_cast<char>(bits);
-    };
-    if (character < 0x80) {
-        unit(character);
-    } else if (character < 0x800) {
-        unit(0xC0 | character >> 6);
-        unit(0x80 | (character & 0x3F));
-    } else if (character < 0x10000) {
-        unit(0xE0 | character >> 12);
-        unit(0x80 | (character >> 6 & 0x3F));
-        unit(0x80 | (character & 0x3F));
-    } else {
-        unit(0xF0 | character >> 18);
-        unit(0x80 | (character >> 12 & 0x3F));
-        unit(0x80 | (character >> 6 & 0x3F));
-        unit(0x80 | (character & 0x3F));
-    }
-}
-
-struct Decoded {
-    char32_t character;
-    std::size_t length;
-};
-
-// The well-formed UTF-8 sequence that starts at `at`, or nothing. The second byte's range rules
-// out overlong forms, surrogates and anything past U+10FFFF.
-std::optional<Decoded> decodeSequence(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80)
-        return Decoded{lead, 1};
-    std::size_t length = 0;
-    char32_t character = 0;
-    unsigned secondLow = 0x80;
-    unsigned secondHigh = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        character = lead & 0x1FU;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        character = lead & 0x0FU;
-        secondLow = lead == 0xE0 ? 0xA0 : 0x80;
-        secondHigh = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        character = lead & 0x07U;
-        secondLow = lead == 0xF0 ? 0x90 : 0x80;
-        secondHigh = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return std::nullopt;
-    }
-    if (text.size() - at < length)
-        return std::nullopt;
-    for (std::size_t next = 1; next < length; ++next) {
-        const auto byte = static_cast<unsigned char>(text[at + next]);
-        if (byte < (next == 1 ? secondLow : 0x80) || byte > (next == 1 ? secondHigh : 0xBF))
-            return std::nullopt;
-        character = character << 6 | (byte & 0x3FU);
-    }
-    return Decoded{character, length};
-}
-
 } // namespace
 
 bool IsAscii(std::string_view text) {
@@ -114,23 +53,22 @@ std::string ToUtf8(std::string_view codes) {
     std::string text;
     text.reserve(codes.size());
     for (const char code : codes)
-        appendUtf8(text, unicodeOf(code));
+        AppendUtf8(text, unicodeOf(code));
     return text;
 }
 
 std::string Describe(const Unconvertible& unconvertible) {
     const std::string position = std::to_string(unconvertible.position);
     if (!unconvertible.character)
-        return "Character " + position +
-               " of the text is not valid UTF-8; only UTF-8 text can be read.";
+        return NotUtf8(unconvertible.position).what();
     const char32_t character = *unconvertible.character;
     const bool surrogate = character >= 0xD800 && character <= 0xDFFF;
     std::string shown;
-    appendUtf8(shown, surrogate ? kReplacementCharacter : character);
+    AppendUtf8(shown, surrogate ? kReplacementCharacter : character);
     std::array<char, 16> codePoint{};
     std::snprintf(codePoint.data(), codePoint.size(), "U+%04X", static_cast<unsigned>(character));
     return "Character " + position + " of the text, \"" + shown + "\" (" + codePoint.data() +
-           "), has no Windows-1252 code; only Windows-1252 text can be encrypted or decrypted.";
+           "), has no Windows-1252 code, so it is not part of any encrypted text.";
 }
 
 // Stops at the first character without a code. Every character before it had one, so the number
@@ -141,7 +79,7 @@ Conversion FromUtf8(std::string_view text) {
     std::string codes;
     codes.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
-        const std::optional<Decoded> decoded = decodeSequence(text, at);
+        const std::optional<Utf8Sequence> decoded = DecodeUtf8(text, at);
         const std::optional<char> code = decoded ? codeOf(decoded->character) : std::nullopt;
         if (!code) {
             const std::optional<char32_t> character =

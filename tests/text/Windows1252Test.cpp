@@ -62,8 +62,8 @@ TEST(Windows1252Test, RefusesTextThatIsNotUtf8WhereItStopsBeingUtf8) {
 
 TEST(Windows1252Test, DescribesWhatCannotBeConvertedInTheUsersWords) {
     EXPECT_EQ(Describe({0x2713, 4}),
-              "Character 4 of the text, \"\xE2\x9C\x93\" (U+2713), has no Windows-1252 code; only "
-              "Windows-1252 text can be encrypted or decrypted.");
+              "Character 4 of the text, \"\xE2\x9C\x93\" (U+2713), has no Windows-1252 code, so "
+              "it is not part of any encrypted text.");
     const auto startOf = [](const std::string& text, const std::string& prefix) {
         return text.substr(0, prefix.size()) == prefix ? prefix : text;
     };

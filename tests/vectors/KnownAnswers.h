@@ -93,6 +93,32 @@ inline const TextVector kTextVectors[] = {
      "vm9_5awP72BN25437f2ho2IG3YH3n407j1oP2bs2UZ09G0rf3Rr1"sv},
 };
 
+// Extended ciphertexts, for the lines the text cipher does not carry, and their printable forms,
+// as the first build to write them wrote them: from a fresh random source and the clock above,
+// one line after another through the line layer. Each must come again and read back.
+inline const TextVector kExtendedVectors[] = {
+    {"\x09"sv,
+     "\x15R\x11\x16t\x12xQx\x15\x63\x13L]\x15zgH3%YmH),T~me\x19"sv,
+     "vm9_5It3Y2142p20rX1r31g23Vd13s2iT2IB3bl3TD1FZ0ul1h53"sv},
+    {"Caf\xc3\xa9 \xe2\x80\x94 \xe2\x80\x9c\x35 \xe2\x82\xac\xe2\x80\x9d\xe2\x80\xa6"sv,
+     "LHC[SV]t>oi.1\x10>c\x17~$tbKX]E\x1as\x18.V"sv,
+     "vm9_54FVT0Qc3Ya2dp2Om1jG2H12Og14u2Bp0gU1bd1R62o52Ga0"sv},
+    {"\xd0\x9f\xd1\x80\xd0\xb8\xd0\xb2\xd0\xb5\xd1\x82, \xe4\xb8\xad\xe6\x96\x87"sv,
+     "\x14=LEt^c,v+o' &x,US\x1a#\x18\x7fxidbNkM\x0f"sv,
+     "vm9_5JP3N1VR1pe0gF2qE1mC39C0rF0ZY36A15u1rj1hg0Wk1V03"sv},
+    {"\xf0\x9f\x98\x80\xf0\x9f\x91\x8d\xf0\x9f\x8f\xbd} ~\x7f"sv,
+     "V7*\x3f\x63\x15\x14_+\x22VqW!\x1emtZkMc\x0f\x62\x41\x11>%@Sz"sv,
+     "vm9_50xaK1EO1g333e1EA2an1a938l1pc0kV3g03gP11O2BP2Ys2"sv},
+    {"012345678901234567890123456789012345678901234567890123456789012345678901234567890123456"
+     "7890123456789012345678901234567890123456789"sv,
+     "aJ)h\x1cYnQY[\x0eX8y\x0eV\x18\x39J'n&L\x1d.o\x1d:)ApyK\x17#'Q\x0f\x0e\x42 {X\x1cm+@'+._"
+     "h`nDA-~t\x18\x0fY0>]0N<Mk{\x17\x1aPe\x12u0_e\x0eJU@vQ`8\x13p'IFc KZ>8\x1e\x5c\x1c]pE]I6"
+     "5-\x1dj\x12\x11KT.j4nr\x14R9z\x0fW\x19:K(o\x1dM\x1e/p\x1e~*Bq"sv,
+     "vm9_5HPfU2Dj27b1mX1bc30b0Lr10a05L1UC1mC0V71Gm17M2DP3nr1U43AC3X030Q09s1b70lE3PC1EG2ej2fm"
+     "0RP1Fu2p500b3HO0dH2WN0Vk3s436X0h22pH2eh30U0ZP2qX1fL02n2CT3Sg19U1cO0L80d70dn2Rd3TK2JF37k"
+     "2211UZ2Gk0Jm0o30YL1s01a53MU1Dm17V38G1n80uE0Qn1"sv},
+};
+
 struct BinaryVector {
     std::string_view plainText;
     std::string_view cipherText;

@@ -1,0 +1,67 @@
+#include "text/Utf8.h"
+
+namespace vellum::text {
+
+std::optional<Utf8Sequence> DecodeUtf8(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80)
+        return Utf8Sequence{lead, 1};
+    // The second byte's range rules out overlong forms, surrogates and anything past U+10FFFF.
+    std::size_t length = 0;
+    char32_t character = 0;
+    unsigned secondLow = 0x80;
+    unsigned secondHigh = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        character = lead & 0x1FU;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        character = lead & 0x0FU;
+        secondLow = lead == 0xE0 ? 0xA0 : 0x80;
+        secondHigh = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        character = lead & 0x07U;
+        secondLow = lead == 0xF0 ? 0x90 : 0x80;
+        secondHigh = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return std::nullopt;
+    }
+    if (text.size() - at < length)
+        return std::nullopt;
+    for (std::size_t next = 1; next < length; ++next) {
+        const auto byte = static_cast<unsigned char>(text[at + next]);
+        if (byte < (next == 1 ? secondLow : 0x80) || byte > (next == 1 ? secondHigh : 0xBF))
+            return std::nullopt;
+        character = character << 6 | (byte & 0x3FU);
+    }
+    return Utf8Sequence{character, length};
+}
+
+void AppendUtf8(std::string& text, char32_t character) {
+    const auto unit = [&text](char32_t bits) {
+        text += static_cast<char>(bits);
+    };
+    if (character < 0x80) {
+        unit(character);
+    } else if (character < 0x800) {
+        unit(0xC0 | character >> 6);
+        unit(0x80 | (character & 0x3F));
+    } else if (character < 0x10000) {
+        unit(0xE0 | character >> 12);
+        unit(0x80 | (character >> 6 & 0x3F));
+        unit(0x80 | (character & 0x3F));
+    } else {
+        unit(0xF0 | character >> 18);
+        unit(0x80 | (character >> 12 & 0x3F));
+        unit(0x80 | (character >> 6 & 0x3F));
+        unit(0x80 | (character & 0x3F));
+    }
+}
+
+NotUtf8::NotUtf8(std::size_t position)
+    : std::runtime_error("Character " + std::to_string(position) +
+                         " of the text is not valid UTF-8; only UTF-8 text can be read.")
+    , m_position(position) {}
+
+} // namespace vellum::text

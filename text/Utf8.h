@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// UTF-8, as the front ends hand text over: well-formed sequences only, each one Unicode scalar
+// value (U+0000 to U+10FFFF, surrogates excepted).
+namespace vellum::text {
+
+struct Utf8Sequence {
+    char32_t character;
+    std::size_t length; // in bytes
+};
+
+// The well-formed sequence that starts at byte `at` of `text`, or nothing.
+std::optional<Utf8Sequence> DecodeUtf8(std::string_view text, std::size_t at);
+
+void AppendUtf8(std::string& text, char32_t character);
+
+// Text that is not valid UTF-8 where character Position() (1-based) should begin; what() says
+// so in the user's words.
+class NotUtf8 : public std::runtime_error {
+public:
+    explicit NotUtf8(std::size_t position);
+    std::size_t Position() const { return m_position; }
+
+private:
+    std::size_t m_position;
+};
+
+} // namespace vellum::text
