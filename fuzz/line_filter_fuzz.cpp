@@ -1,7 +1,8 @@
-// Any bytes, as the filters' input: either every line is refused at a named line, or each line
-// comes out as one ciphertext line of codes 14 to 127, bare or printable, that decrypts back to
-// it, in UTF-8; and as a printable text, refused as damaged or unwrapped exactly. This
-// also drives the UTF-8 decoder over every malformed sequence the fuzzer finds.
+// Any bytes, as the filters' input: either a line is refused at a named line, or each line comes
+// out as one ciphertext line of codes 14 to 127, bare or printable, that decrypts back to it; as
+// ciphertexts, each line decrypted or refused at a named line; and as a printable text, refused
+// as damaged or unwrapped exactly. This also drives the UTF-8 decoder over every malformed
+// sequence the fuzzer finds.
 #include "filter/LineFilter.h"
 #include "text/PrintableForm.h"
 #include "text/Windows1252.h"
@@ -56,6 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const vellum::text::DamagedForm& damage) {
         require(std::string_view(damage.what()).starts_with("The printable text is damaged: "));
     }
+
+    LineFilter decryptAny(Direction::Decrypt, false);
+    require(filterWhole(decryptAny, input) || decryptAny.Failure().starts_with("line "));
 
     for (const Direction direction : {Direction::Encrypt, Direction::EncryptToPrintable}) {
         LineFilter encrypt(direction, false);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real program from outside, as a user would, on its own Xvfb with openbox:
-# encrypt, copy, paste, decrypt, the printable form, the float toggle, the error box and Alt+X.
+# encrypt, copy, paste, decrypt, a mixed line with an emoji, the printable form, the float toggle,
+# the error box and Alt+X.
 # Usage: window_e2e.sh PATH-TO-vellumark9
 set -euo pipefail
 app=$1
@@ -38,6 +39,18 @@ printf '%s' "$(printf '%s\n' "$plain" | "$app" --encrypt)" | xclip -selection cl
 keys shift+Tab ctrl+a ctrl+v alt+d
 keys Tab ctrl+a ctrl+c
 [ "$(clipboard)" = "$plain" ] || fail "the window decrypted the filter's ciphertext to '$(clipboard)'"
+
+# A mixed line with an emoji, pasted, goes through the boxes and back, and the filter reads it.
+mixed='Grüße — “déjà vu” 😀👍🏽 Привет 中文 }~'
+printf '%s' "$mixed" | xclip -selection clipboard
+keys shift+Tab ctrl+a ctrl+v Return
+keys Tab ctrl+a ctrl+c
+cipher=$(clipboard)
+keys shift+Tab ctrl+a ctrl+v alt+d
+keys Tab ctrl+a ctrl+c
+[ "$(clipboard)" = "$mixed" ] || fail "the mixed line came back as '$(clipboard)'"
+[ "$(printf '%s\n' "$cipher" | "$app" --decrypt)" = "$mixed" ] ||
+    fail "the filter did not decrypt the window's extended ciphertext"
 
 # Copy as Printable Text (Ctrl+Shift+C) after an Encrypt; pasted into the input, it decrypts.
 keys shift+Tab ctrl+a BackSpace

@@ -59,13 +59,17 @@ check_filters() {
         { echo "FAIL: --encrypt wrote other than 4 lines of codes 14 to 127"; exit 1; }
     "${no_display[@]}" "$program" --decrypt <"$scratch/cipher" | cmp -s - "$scratch/lines" ||
         { echo "FAIL: the lines did not come back through --decrypt"; exit 1; }
-    printf 'ok\nt\tab\nnever\n' >"$scratch/tab"
+    # Lines no earlier build carried: a tab, } and ~, letters, quotes and an emoji, a long line.
+    printf 't\tab }~\nGr\303\274\303\237e \342\200\224 \342\200\234ok\342\200\235 \360\237\230\200\n%0300d\n' 0 \
+        >"$scratch/unicode"
+    "${no_display[@]}" "$program" --encrypt <"$scratch/unicode" | "$program" --decrypt |
+        cmp -s - "$scratch/unicode" || { echo "FAIL: the Unicode lines did not come back"; exit 1; }
     printf 'caf\351\n' >"$scratch/latin1"
     { head -n 1 "$scratch/cipher"; echo x; } >"$scratch/damaged"
-    expect_refusal "$program --encrypt" tab 1 \
-        "line 2: Error encrypting data: the character at position 2 (code 9) cannot be encrypted"
+    "$program" --encrypt <"$scratch/unicode" | head -n 3 | cut -c 1-100 >"$scratch/cut"
     expect_refusal "$program --encrypt" latin1 0 "line 1: Character 4 of the text is not valid UTF-8"
     expect_refusal "$program --decrypt" damaged 1 "line 2: Error deciphering encrypted data."
+    expect_refusal "$program --decrypt" cut 2 "line 3: The encrypted text is damaged: it has been cut short."
     status=0
     "$program" --encrypt --decrypt </dev/null 2>/dev/null || status=$?
     [ "$status" -eq 2 ] || { echo "FAIL: --encrypt --decrypt gave status $status"; exit 1; }
