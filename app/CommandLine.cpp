@@ -53,7 +53,8 @@ constexpr OwnOption kOwnOptions[] = {
     {{"decrypt", no_argument, nullptr, kDecrypt},
      "--decrypt",
      "Unscrambles each line of standard input, bare or printable,\ninto one line of standard "
-     "output; on a terminal, control\ncharacters show as ^N."},
+     "output; on a terminal, control\ncharacters show as ^N. Refuses a line that "
+     "holds a line\nbreak."},
     {{"armor", no_argument, nullptr, kArmor},
      "-a, --armor",
      "With --encrypt: writes each ciphertext in its printable\nform, letters, digits and "
@@ -119,7 +120,8 @@ std::string helpText() {
     std::string text = "Usage: vellumark9 [options]\n"
                        "Scrambles a line of text and unscrambles it again, in a small window, or\n"
                        "line by line from standard input to standard output (UTF-8) with\n"
-                       "--encrypt or --decrypt.\n"
+                       "--encrypt or --decrypt. Every line comes back exactly: any script,\n"
+                       "emoji, tabs and other control characters, and any length.\n"
                        "It is a scrambler, not encryption: anyone who has this program can read\n"
                        "every text it makes.\n\nOptions:\n";
     for (const OwnOption& own : kOwnOptions) {

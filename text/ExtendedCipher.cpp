@@ -58,6 +58,8 @@ std::string headerOf(std::size_t unitCount) {
     return static_cast<char>(digits.size()) + digits + static_cast<char>(check % kUnitValues);
 }
 
+// Each character is written with the final substitutions made, so that a long line is gone
+// through once.
 std::string scrambled(std::string_view units, component::RandomSource& random,
                       component::Clock& clock) {
     const std::string& table = keyTable();
@@ -65,20 +67,21 @@ std::string scrambled(std::string_view units, component::RandomSource& random,
     const int key = component::DrawScaled(random, kTextCipher.keySpan, 1.0F).get();
     std::string cipherText;
     cipherText.reserve(std::max<std::size_t>(component::kShortestCipherText, 9 + units.size()));
-    cipherText += table[static_cast<std::size_t>(key) - 1];
-    cipherText += static_cast<char>((lengthBase(key) + kSaysExtended) % kTextCipher.modulus +
-                                    kTextCipher.offset);
+    cipherText += substituted(table[static_cast<std::size_t>(key) - 1]);
+    cipherText += substituted(static_cast<char>(
+        (lengthBase(key) + kSaysExtended) % kTextCipher.modulus + kTextCipher.offset));
     for (int pad = 0; pad < key % 8; ++pad)
-        cipherText += component::RandomFiller(random);
-    component::Shifts<kTextCipher> shifts(table, key + static_cast<int>(cipherText.size()) + 1,
-                                          key);
-    for (const char unit : units)
-        cipherText += component::Shifted<kTextCipher>(shifts.Next(),
-                                                      static_cast<char>(unit + kUnitCodeOffset));
+        cipherText += substituted(component::RandomFiller(random));
+    const std::size_t prefixLength = cipherText.size();
+    component::Shifts<kTextCipher> shifts(table, key + static_cast<int>(prefixLength) + 1, key);
+    cipherText.resize(prefixLength + units.size());
+    char* const out = cipherText.data() + prefixLength; // written through, as in the component
+    for (std::size_t at = 0; at < units.size(); ++at)
+        out[at] = substituted(component::Shifted<kTextCipher>(
+            shifts.Next(), static_cast<char>(units[at] + kUnitCodeOffset)));
     random.Reseed(clock.NowSerial());
     while (cipherText.size() < component::kShortestCipherText)
-        cipherText += component::RandomFiller(random);
-    std::transform(cipherText.begin(), cipherText.end(), cipherText.begin(), substituted);
+        cipherText += substituted(component::RandomFiller(random));
     return cipherText;
 }
 
@@ -114,12 +117,19 @@ public:
         if (Left() < count)
             throw DamagedCipher(cutShort());
         std::string units(count, '\0');
-        for (char& unit : units)
-            unit = static_cast<char>(Next());
+        char* const out = units.data();
+        for (std::size_t at = 0; at < count; ++at)
+            out[at] = static_cast<char>(unitOf(m_cipherText[m_at + at]));
+        m_at += count;
         return units;
     }
 
 private:
+    int unitOf(char cipher) {
+        return component::Unshifted<kTextCipher>(m_shifts.Next(), unsubstituted(cipher)) -
+               kUnitCodeOffset;
+    }
+
     std::string_view m_cipherText;
     std::size_t m_at;
     component::Shifts<kTextCipher> m_shifts;

@@ -1,5 +1,7 @@
 #include "text/Utf8.h"
 
+#include <array>
+
 namespace vellum::text {
 
 std::optional<Utf8Sequence> DecodeUtf8(std::string_view text, std::size_t at) {
@@ -38,25 +40,35 @@ std::optional<Utf8Sequence> DecodeUtf8(std::string_view text, std::size_t at) {
     return Utf8Sequence{character, length};
 }
 
-void AppendUtf8(std::string& text, char32_t character) {
-    const auto unit = [&text](char32_t bits) {
-        text += static_cast<char>(bits);
+std::size_t WriteUtf8(char32_t character, char* out) {
+    const auto byte = [](char32_t bits) {
+        return static_cast<char>(bits);
     };
     if (character < 0x80) {
-        unit(character);
-    } else if (character < 0x800) {
-        unit(0xC0 | character >> 6);
-        unit(0x80 | (character & 0x3F));
-    } else if (character < 0x10000) {
-        unit(0xE0 | character >> 12);
-        unit(0x80 | (character >> 6 & 0x3F));
-        unit(0x80 | (character & 0x3F));
-    } else {
-        unit(0xF0 | character >> 18);
-        unit(0x80 | (character >> 12 & 0x3F));
-        unit(0x80 | (character >> 6 & 0x3F));
-        unit(0x80 | (character & 0x3F));
+        out[0] = byte(character);
+        return 1;
     }
+    if (character < 0x800) {
+        out[0] = byte(0xC0 | character >> 6);
+        out[1] = byte(0x80 | (character & 0x3F));
+        return 2;
+    }
+    if (character < 0x10000) {
+        out[0] = byte(0xE0 | character >> 12);
+        out[1] = byte(0x80 | (character >> 6 & 0x3F));
+        out[2] = byte(0x80 | (character & 0x3F));
+        return 3;
+    }
+    out[0] = byte(0xF0 | character >> 18);
+    out[1] = byte(0x80 | (character >> 12 & 0x3F));
+    out[2] = byte(0x80 | (character >> 6 & 0x3F));
+    out[3] = byte(0x80 | (character & 0x3F));
+    return 4;
+}
+
+void AppendUtf8(std::string& text, char32_t character) {
+    std::array<char, kLongestUtf8> bytes{};
+    text.append(bytes.data(), WriteUtf8(character, bytes.data()));
 }
 
 NotUtf8::NotUtf8(std::size_t position)

@@ -18,6 +18,11 @@ struct Utf8Sequence {
 // The well-formed sequence that starts at byte `at` of `text`, or nothing.
 std::optional<Utf8Sequence> DecodeUtf8(std::string_view text, std::size_t at);
 
+inline constexpr std::size_t kLongestUtf8 = 4;
+
+// Writes the character's sequence at `out`, which has room for kLongestUtf8 bytes; its length.
+std::size_t WriteUtf8(char32_t character, char* out);
+
 void AppendUtf8(std::string& text, char32_t character);
 
 // Text that is not valid UTF-8 where character Position() (1-based) should begin; what() says
