@@ -42,13 +42,17 @@ std::optional<char32_t> pairEntryOf(char32_t character) {
     return std::nullopt;
 }
 
-std::optional<char32_t> pairCharacterOf(char32_t entry) {
+// Past the last scalar value: no character. A plain number rather than an optional, since a
+// line of other scripts decodes most of its characters here.
+constexpr char32_t kNoCharacter = kLastCharacter + 1;
+
+char32_t pairCharacterOf(char32_t entry) {
     for (const Range& range : kPairList) {
         if (entry <= range.last - range.first)
             return range.first + entry;
         entry -= range.last - range.first + 1;
     }
-    return std::nullopt;
+    return kNoCharacter;
 }
 
 // Writes the character's units at `out`; where they end.
@@ -78,29 +82,29 @@ bool isScalarValue(char32_t character) {
     return character <= kLastCharacter && (character < 0xD800 || character > 0xDFFF);
 }
 
-struct Decoded {
-    std::optional<char32_t> character; // nothing when the units stand for none
-    std::size_t length;                // in units
-};
+// How many units a lead unit and those after it take; 1 for a unit that is no lead.
+std::size_t lengthOf(char32_t lead) {
+    if (lead > kQuadLead)
+        return 1;
+    return lead < kFirstTripleLead ? 2 : lead < kQuadLead ? 3 : 4;
+}
 
-// The character whose units begin at `at`, a lead that is not a single unit's; the units after
-// it are read as one base-111 number, the first the most significant.
-Decoded decodedAt(std::string_view units, std::size_t at) {
+// The character whose `length` units begin at `at` with a lead that is not a single unit's, or
+// kNoCharacter; the units after the lead are one base-111 number, the first the most
+// significant.
+char32_t characterAt(std::string_view units, std::size_t at, std::size_t length) {
     const auto unit = [&units, at](std::size_t offset) {
         return static_cast<char32_t>(static_cast<unsigned char>(units[at + offset]));
     };
     const char32_t lead = unit(0);
-    const std::size_t length = lead < kFirstTripleLead ? 2 : lead < kQuadLead ? 3 : 4;
-    if (lead > kQuadLead || units.size() - at < length)
-        return {std::nullopt, 1};
-    std::optional<char32_t> character;
+    char32_t character = kNoCharacter;
     if (length == 2)
         character = pairCharacterOf((lead - kFirstPairLead) * kUnitValues + unit(1));
     else if (length == 3)
         character = (lead - kFirstTripleLead) * kUnitsSquared + unit(1) * kUnitValues + unit(2);
-    else
+    else if (length == 4)
         character = unit(1) * kUnitsSquared + unit(2) * kUnitValues + unit(3);
-    return {character && isScalarValue(*character) ? character : std::nullopt, length};
+    return isScalarValue(character) ? character : kNoCharacter;
 }
 
 } // namespace
@@ -148,11 +152,14 @@ std::string TextOfUnits(std::string_view units) {
             ++at;
             continue;
         }
-        const Decoded decoded = decodedAt(units, at);
-        if (!decoded.character)
+        const std::size_t length = lengthOf(static_cast<char32_t>(lead));
+        if (units.size() - at < length)
             throw BrokenUnits(at);
-        out += WriteUtf8(*decoded.character, out);
-        at += decoded.length;
+        const char32_t character = characterAt(units, at, length);
+        if (character == kNoCharacter)
+            throw BrokenUnits(at);
+        out += WriteUtf8(character, out);
+        at += length;
     }
     text.resize(static_cast<std::size_t>(out - text.data()));
     return text;
