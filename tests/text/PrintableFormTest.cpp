@@ -143,6 +143,31 @@ TEST(PrintableFormTest, CatchesASingleChangedCharacter) {
     EXPECT_GE(caught * 100, changes * 99) << caught << " of " << changes;
 }
 
+// The check's guarantee, at the places where a weaker one would first fail: in a form of over
+// 20,000 characters, every other digit is caught at the first and last places, where place × 62
+// first passes the modulus, at the powers of two and every 509th place.
+TEST(PrintableFormTest, CatchesEveryChangedDigitInFormsOfTwentyThousandCharacters) {
+    component::ComponentSecurity security;
+    const std::string form = Wrap(EncryptLine(security, std::string(13'400, 'q')));
+    ASSERT_GT(form.size(), 20'000U);
+    const std::string digits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz_";
+    std::vector<std::size_t> places = {7, 8, 1063, 1064, 1065, 1066};
+    for (std::size_t at = form.size() - 8; at < form.size(); ++at)
+        places.push_back(at);
+    for (std::size_t place = 1; place < 20'000; place *= 2)
+        places.push_back(6 + place); // data places count from 1 after the seven-character head
+    for (std::size_t at = 7; at < form.size(); at += 509)
+        places.push_back(at);
+    for (const std::size_t at : places)
+        for (const char digit : digits) {
+            if (digit == form[at])
+                continue;
+            std::string changed = form;
+            changed[at] = digit;
+            ASSERT_TRUE(unwrapOf(changed).damage.has_value()) << at << " " << digit;
+        }
+}
+
 // XML 1.0 text, a URL query's unreserved characters, the GSM 7-bit basic alphabet of SMS and a
 // JSON string each take every character of the form as it stands.
 TEST(PrintableFormTest, TravelsThroughXmlUrlsSmsAndJsonUnchanged) {
