@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "Version.h"
+#include "filter/Catalogue.h"
 #include "filter/LineFilter.h"
 
 #include <algorithm>
@@ -28,6 +29,9 @@ constexpr int kNotFound = 127;
 // The window program, relative to this program's folder; the build tree lays the two out as an
 // installation does, so this holds in both.
 constexpr std::string_view kWindowProgram = VELLUM_WINDOW_PROGRAM;
+// The message catalogues, likewise.
+constexpr std::string_view kLocaleFolder = VELLUM_LOCALE_DIR;
+constexpr char kInstalledLocaleFolder[] = VELLUM_INSTALLED_LOCALE_DIR;
 
 // What getopt returns for each option: a short option's letter, otherwise a number past any byte.
 constexpr int kHelp = 'h';
@@ -44,21 +48,29 @@ struct OwnOption {
     const char* help; // a line break goes on in the column of the first line
 };
 constexpr OwnOption kOwnOptions[] = {
-    {{"help", no_argument, nullptr, kHelp}, "-h, --help", "Shows this help and exits."},
-    {{"version", no_argument, nullptr, kVersion}, "-v, --version", "Shows the version and exits."},
+    {{"help", no_argument, nullptr, kHelp},
+     "-h, --help",
+     VELLUM_TRANSLATABLE("CommandLine", "Shows this help and exits.")},
+    {{"version", no_argument, nullptr, kVersion},
+     "-v, --version",
+     VELLUM_TRANSLATABLE("CommandLine", "Shows the version and exits.")},
     {{"encrypt", no_argument, nullptr, kEncrypt},
      "--encrypt",
-     "Scrambles each line of standard input into one line of\nstandard output; never onto a "
-     "terminal without --armor."},
+     VELLUM_TRANSLATABLE("CommandLine",
+                         "Scrambles each line of standard input into one line of\nstandard "
+                         "output; never onto a terminal without --armor.")},
     {{"decrypt", no_argument, nullptr, kDecrypt},
      "--decrypt",
-     "Unscrambles each line of standard input, bare or printable,\ninto one line of standard "
-     "output; on a terminal, control\ncharacters show as ^N. Refuses a line that "
-     "holds a line\nbreak."},
+     VELLUM_TRANSLATABLE("CommandLine",
+                         "Unscrambles each line of standard input, bare or printable,\ninto one "
+                         "line of standard output; on a terminal, control\ncharacters show as "
+                         "^N. Refuses a line that holds a line\nbreak.")},
     {{"armor", no_argument, nullptr, kArmor},
      "-a, --armor",
-     "With --encrypt: writes each ciphertext in its printable\nform, letters, digits and "
-     "underscores only, which a\nterminal, a document or a message keeps whole."}};
+     VELLUM_TRANSLATABLE("CommandLine",
+                         "With --encrypt: writes each ciphertext in its printable\nform, letters, "
+                         "digits and underscores only, which a\nterminal, a document or a "
+                         "message keeps whole.")}};
 constexpr char kShortOptions[] = "hva";
 
 // What QGuiApplication and QApplication read from the command line themselves, so that a user can
@@ -99,49 +111,62 @@ std::vector<option> allOptions() {
     return options;
 }
 
+// A message of the command line's own, in the user's language.
+std::string translated(const char* text, std::vector<std::string> arguments = {}) {
+    return filter::Translated({"CommandLine", text, std::move(arguments)});
+}
+
 // Every message of the program's own goes through here.
 void complain(std::string_view message) {
     std::fprintf(stderr, "%s: %.*s\n", kProgram, static_cast<int>(message.size()), message.data());
 }
 
-std::string systemError(std::string_view what, int error) {
-    return std::string(what) + ": " + std::strerror(error);
+std::string systemError(const std::string& what, int error) {
+    return what + ": " + std::strerror(error);
 }
 
 std::nullopt_t usageError(std::string_view why) {
     if (!why.empty())
         complain(why);
-    std::fprintf(stderr, "Try '%s --help' for more information.\n", kProgram);
+    std::fprintf(
+        stderr, "%s\n",
+        translated(VELLUM_TRANSLATABLE("CommandLine", "Try '%1 --help' for more information."),
+                   {kProgram})
+            .c_str());
     return std::nullopt;
 }
 
 std::string helpText() {
     constexpr std::size_t kHelpColumn = 17;
-    std::string text = "Usage: vellumark9 [options]\n"
+    std::string text = translated(VELLUM_TRANSLATABLE(
+        "CommandLine", "Usage: vellumark9 [options]\n"
                        "Scrambles a line of text and unscrambles it again, in a small window, or\n"
                        "line by line from standard input to standard output (UTF-8) with\n"
                        "--encrypt or --decrypt. Every line comes back exactly: any script,\n"
                        "emoji, tabs and other control characters, and any length.\n"
                        "It is a scrambler, not encryption: anyone who has this program can read\n"
-                       "every text it makes.\n\nOptions:\n";
+                       "every text it makes.\n\nOptions:\n"));
     for (const OwnOption& own : kOwnOptions) {
         std::string line = std::string("  ") + own.shown;
         line.resize(kHelpColumn, ' ');
-        for (const char character : std::string_view(own.help))
+        for (const char character : translated(own.help))
             line += character == '\n' ? '\n' + std::string(kHelpColumn, ' ')
                                       : std::string(1, character);
         text += line + '\n';
     }
-    return text + "\nQt's own options, such as -platform and -style, reach the window; see\n"
-                  "vellumark9(1).\n";
+    return text + '\n' +
+           translated(VELLUM_TRANSLATABLE(
+               "CommandLine", "Qt's own options, such as -platform and -style, reach the window; "
+                              "see\nvellumark9(1).\n"));
 }
 
 std::string versionText() {
     return std::string("Vellumark9 ") + kVersionText +
            "\nCopyright (c) 2026 Vellum41\n"
-           "License MIT <https://opensource.org/licenses/MIT>.\n"
-           "This is free software: you are free to change and redistribute it.\n"
-           "There is NO WARRANTY, to the extent permitted by law.\n";
+           "License MIT <https://opensource.org/licenses/MIT>.\n" +
+           translated(VELLUM_TRANSLATABLE(
+               "CommandLine", "This is free software: you are free to change and redistribute "
+                              "it.\nThere is NO WARRANTY, to the extent permitted by law.\n"));
 }
 
 bool isClosed(int descriptor) {
@@ -150,7 +175,8 @@ bool isClosed(int descriptor) {
 
 int print(const std::string& text) {
     if (std::fputs(text.c_str(), stdout) == EOF || std::fflush(stdout) != 0) {
-        complain(systemError("cannot write the output", errno));
+        complain(systemError(
+            translated(VELLUM_TRANSLATABLE("CommandLine", "cannot write the output")), errno));
         return kFailure;
     }
     return 0;
@@ -175,11 +201,11 @@ std::optional<std::string> ownFolder() {
     return folder.substr(0, folder.rfind('/'));
 }
 
-std::optional<std::string> windowProgram() {
+// A path relative to the running program's folder, made absolute.
+std::optional<std::string> besideProgram(std::string_view relative) {
     std::optional<std::string> folder = ownFolder();
     if (!folder)
         return std::nullopt;
-    std::string_view relative = kWindowProgram;
     for (; relative.starts_with("../"); relative.remove_prefix(3))
         folder->erase(std::min(folder->rfind('/'), folder->size())); // "/" itself has no parent
     return *folder + '/' + std::string(relative);
@@ -194,9 +220,12 @@ void openClosedStandardDescriptors() {
 }
 
 int startWindow(const char* invokedAs, const std::vector<std::string>& qtArguments) {
-    const std::optional<std::string> program = windowProgram();
+    const std::optional<std::string> program = besideProgram(kWindowProgram);
     if (!program) {
-        complain(systemError("cannot find the window program: /proc/self/exe", errno));
+        complain(systemError(
+            translated(VELLUM_TRANSLATABLE("CommandLine", "cannot find the window program: %1"),
+                       {"/proc/self/exe"}),
+            errno));
         return kNotFound;
     }
     // Qt takes the window's class from the name the program was started as.
@@ -207,7 +236,9 @@ int startWindow(const char* invokedAs, const std::vector<std::string>& qtArgumen
     openClosedStandardDescriptors();
     ::execv(program->c_str(), arguments.data());
     const int error = errno;
-    complain(systemError("cannot start the window: " + *program, error));
+    complain(systemError(
+        translated(VELLUM_TRANSLATABLE("CommandLine", "cannot start the window: %1"), {*program}),
+        error));
     return error == ENOENT ? kNotFound : kCannotStart;
 }
 
@@ -281,14 +312,17 @@ std::optional<Request> Parse(int argc, char* argv[]) {
             addQtOption(request, id, optarg);
     }
     if (optind < argc)
-        return usageError(std::string("unexpected argument '") + arguments[optind] +
-                          "'; Vellumark9 takes none");
+        return usageError(translated(
+            VELLUM_TRANSLATABLE("CommandLine", "unexpected argument '%1'; Vellumark9 takes none"),
+            {arguments[optind]}));
     const Action action = asked.action();
     const bool encrypting = action == Action::Encrypt || action == Action::EncryptToPrintable;
     if (asked.encrypt && asked.decrypt && encrypting)
-        return usageError("--encrypt and --decrypt cannot be used together");
+        return usageError(translated(
+            VELLUM_TRANSLATABLE("CommandLine", "--encrypt and --decrypt cannot be used together")));
     if (asked.armor && !encrypting && action != Action::Help && action != Action::Version)
-        return usageError("--armor goes with --encrypt; --decrypt reads either form by itself");
+        return usageError(translated(VELLUM_TRANSLATABLE(
+            "CommandLine", "--armor goes with --encrypt; --decrypt reads either form by itself")));
     request.action = action;
     return request;
 }
@@ -297,17 +331,20 @@ int Run(int argc, char* argv[]) {
     // Before anything opens a file that could take their numbers.
     const bool inputClosed = isClosed(STDIN_FILENO);
     const bool outputClosed = isClosed(STDOUT_FILENO);
+    filter::OpenCatalogue(besideProgram(kLocaleFolder).value_or(kInstalledLocaleFolder));
     const std::optional<Request> request = Parse(argc, argv);
     if (!request)
         return kUsageError;
     const bool filtering = request->action != Action::Help && request->action != Action::Version &&
                            request->action != Action::Window;
     if (request->action != Action::Window && outputClosed) {
-        complain("standard output is closed; there is nowhere to write to");
+        complain(translated(VELLUM_TRANSLATABLE(
+            "CommandLine", "standard output is closed; there is nowhere to write to")));
         return kUsageError;
     }
     if (filtering && inputClosed) {
-        complain("standard input is closed; there is nothing to read");
+        complain(translated(VELLUM_TRANSLATABLE(
+            "CommandLine", "standard input is closed; there is nothing to read")));
         return kUsageError;
     }
     switch (request->action) {

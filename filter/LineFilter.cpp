@@ -1,5 +1,6 @@
 #include "filter/LineFilter.h"
 
+#include "filter/Catalogue.h"
 #include "text/LineCipher.h"
 #include "text/PrintableForm.h"
 
@@ -37,7 +38,7 @@ std::string showingControls(const std::string& line) {
 }
 
 std::string systemError(const char* what, int error) {
-    return std::string(what) + ": " + std::strerror(error);
+    return Translated({"Filter", what, {}}) + ": " + std::strerror(error);
 }
 
 bool writeAll(int out, std::string_view text) {
@@ -95,8 +96,12 @@ bool LineFilter::Finish() {
 std::string LineFilter::decryptedLine(std::string_view line) {
     const std::string decrypted = text::DecryptLine(m_security, line);
     if (decrypted.find('\n') != std::string::npos)
-        throw text::LineRefused({}, "The decrypted text holds a line break, so it cannot be "
-                                    "written as one line; decrypt it in the window instead.");
+        throw text::LineRefused(
+            {}, {"Refusal",
+                 VELLUM_TRANSLATABLE("Refusal", "The decrypted text holds a line break, so it "
+                                                "cannot be written as one line; decrypt it in the "
+                                                "window instead."),
+                 {}});
     return m_showControls ? showingControls(decrypted) : decrypted;
 }
 
@@ -114,7 +119,9 @@ bool LineFilter::filterLine(std::string_view line) {
             m_output += decryptedLine(line);
         }
     } catch (const text::LineRefused& refusal) {
-        m_failure = "line " + std::to_string(m_lineNumber) + ": " + refusal.what();
+        m_failure = Translated({"Filter",
+                                VELLUM_TRANSLATABLE("Filter", "line %1: %2"),
+                                {std::to_string(m_lineNumber), Translated(refusal.Why())}});
         return false;
     }
     m_output += '\n';
@@ -124,9 +131,14 @@ bool LineFilter::filterLine(std::string_view line) {
 std::optional<std::string> Run(Direction direction, int in, int out) {
     const bool toTerminal = ::isatty(out) == 1;
     if (direction == Direction::Encrypt && toTerminal)
-        return "bare ciphertexts are not written to a terminal: their control characters would "
-               "act there as keys.\nAdd --armor for their printable form, or redirect the output, "
-               "for instance: vellumark9 --encrypt > note.txt";
+        return Translated(
+            {"Filter",
+             VELLUM_TRANSLATABLE("Filter",
+                                 "bare ciphertexts are not written to a terminal: their control "
+                                 "characters would act there as keys.\nAdd --armor for their "
+                                 "printable form, or redirect the output, for instance: "
+                                 "vellumark9 --encrypt > note.txt"),
+             {}});
     LineFilter filter(direction, toTerminal);
     std::vector<char> buffer(65536);
     for (;;) {
@@ -135,10 +147,10 @@ std::optional<std::string> Run(Direction direction, int in, int out) {
         const bool filtered = got > 0 ? filter.Feed({buffer.data(), static_cast<std::size_t>(got)})
                                       : got == 0 && filter.Finish();
         if (!writeAll(out, filter.Output()))
-            return systemError("cannot write the output", errno);
+            return systemError(VELLUM_TRANSLATABLE("Filter", "cannot write the output"), errno);
         filter.Output().clear();
         if (got < 0)
-            return systemError("cannot read the input", readError);
+            return systemError(VELLUM_TRANSLATABLE("Filter", "cannot read the input"), readError);
         if (!filtered)
             return filter.Failure();
         if (got == 0)

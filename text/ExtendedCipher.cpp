@@ -85,13 +85,18 @@ std::string scrambled(std::string_view units, component::RandomSource& random,
     return cipherText;
 }
 
-std::string cutShort() {
-    return "The encrypted text is damaged: it has been cut short. Nothing was decrypted.";
+Message cutShort() {
+    return {"Refusal",
+            VELLUM_TRANSLATABLE("Refusal", "The encrypted text is damaged: it has been "
+                                           "cut short. Nothing was decrypted."),
+            {}};
 }
 
-std::string brokenAt(std::size_t position) {
-    return "The encrypted text is damaged: character " + std::to_string(position) +
-           " does not fit its structure. Nothing was decrypted.";
+Message brokenAt(std::size_t position) {
+    return {"Refusal",
+            VELLUM_TRANSLATABLE("Refusal", "The encrypted text is damaged: character %1 does not "
+                                           "fit its structure. Nothing was decrypted."),
+            {std::to_string(position)}};
 }
 
 // The units of a ciphertext, one after another from the first after the pad fillers.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/Message.h"
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -16,8 +18,8 @@
 namespace vellum::text {
 
 // An extended ciphertext that cannot be read; what() says why, in the user's words.
-class DamagedCipher : public std::runtime_error {
-    using std::runtime_error::runtime_error;
+class DamagedCipher : public Refusal {
+    using Refusal::Refusal;
 };
 
 // Whether `cipherText`'s length character says 110 for its key character.

@@ -17,13 +17,13 @@ std::string codesOf(std::string_view line) {
 }
 
 LineRefused refusalOf(const component::ComponentError& error) {
-    return {error.Source(), ToUtf8(error.Description())};
+    return {error.Source(), {"ComponentSecurity", ToUtf8(error.Description()), {}}};
 }
 
 } // namespace
 
-LineRefused::LineRefused(std::string source, const std::string& description)
-    : std::runtime_error(description)
+LineRefused::LineRefused(std::string source, Message message)
+    : Refusal(std::move(message))
     , m_source(std::move(source)) {}
 
 // A line the text cipher carries keeps its format, so that every earlier build reads it.
@@ -35,7 +35,7 @@ std::string EncryptLine(component::ComponentSecurity& security, std::string_view
     } catch (const component::ComponentError& error) {
         throw refusalOf(error);
     } catch (const NotUtf8& notUtf8) {
-        throw LineRefused({}, notUtf8.what());
+        throw LineRefused({}, notUtf8.Why());
     }
 }
 
@@ -47,10 +47,8 @@ std::string DecryptLine(component::ComponentSecurity& security, std::string_view
         if (IsExtended(codes))
             return DecryptExtended(codes);
         return ToUtf8(security.Decrypt(codes));
-    } catch (const DamagedForm& damage) {
-        throw LineRefused({}, damage.what());
-    } catch (const DamagedCipher& damage) {
-        throw LineRefused({}, damage.what());
+    } catch (const Refusal& damage) { // a damaged printable form or extended ciphertext
+        throw LineRefused({}, damage.Why());
     } catch (const component::ComponentError& error) {
         throw refusalOf(error);
     }

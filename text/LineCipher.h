@@ -1,8 +1,9 @@
 #pragma once
 
 #include "component/ComponentSecurity.h"
+#include "text/Message.h"
 
-#include <stdexcept>
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -10,15 +11,22 @@
 namespace vellum::text {
 
 // A line that cannot be encrypted or decrypted. Source() is the failing component operation's,
-// or empty when the text itself is at fault; what() says why, in the user's words, in UTF-8.
-class LineRefused : public std::runtime_error {
+// or empty when the text itself is at fault; Why() says why, for the user.
+class LineRefused : public Refusal {
 public:
-    LineRefused(std::string source, const std::string& description);
+    LineRefused(std::string source, Message message);
     const std::string& Source() const { return m_source; }
 
 private:
     std::string m_source;
 };
+
+// The component's descriptions of its errors, which it keeps in English; filed here for the
+// catalogues, so that the front ends show them translated. A refusal that comes from the
+// component carries its description as it is, in the context "ComponentSecurity".
+inline constexpr std::array kComponentDescriptions = {
+    VELLUM_TRANSLATABLE("ComponentSecurity", "Error deciphering encrypted data."),
+    VELLUM_TRANSLATABLE("ComponentSecurity", "Error encrypting data.")};
 
 // The ciphertext of any UTF-8 `line`: plain ASCII, codes 14 to 127, never LF or CR. A line the
 // text cipher carries gets its ciphertext, every other one an extended ciphertext.

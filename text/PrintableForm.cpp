@@ -91,29 +91,42 @@ bool hasWrappedLength(std::string_view form) {
     return form.size() >= kDataStart && (form.size() - kDataStart) % kPairDigits != 1;
 }
 
-std::string damaged(const std::string& why) {
-    return "The printable text is damaged: " + why + ". Nothing was decrypted.";
+Message damaged(const char* text, std::vector<std::string> arguments = {}) {
+    return {"Refusal", text, std::move(arguments)};
 }
 
 // What is wrong with `form` first, in the order a reader checks it, or nothing.
-std::optional<std::string> damageOf(std::string_view form) {
+std::optional<Message> damageOf(std::string_view form) {
     if (prefixMismatches(form) != 0)
-        return damaged("it does not begin with " + std::string(kPrintablePrefix));
+        return damaged(VELLUM_TRANSLATABLE("Refusal", "The printable text is damaged: it does not "
+                                                      "begin with %1. Nothing was decrypted."),
+                       {std::string(kPrintablePrefix)});
     const auto notDigit = std::find_if(form.begin() + kPrintablePrefix.size(), form.end(),
                                        [](char character) { return !isDigit(character); });
     if (notDigit != form.end())
-        return damaged("character " + std::to_string(notDigit - form.begin() + 1) +
-                       " is not a letter, a digit or an underscore");
+        return damaged(VELLUM_TRANSLATABLE("Refusal",
+                                           "The printable text is damaged: character %1 is not a "
+                                           "letter, a digit or an underscore. Nothing was "
+                                           "decrypted."),
+                       {std::to_string(notDigit - form.begin() + 1)});
     if (!hasWrappedLength(form))
-        return damaged("it has " + std::to_string(form.size()) +
-                       " characters, a length no printable text has");
+        return damaged(VELLUM_TRANSLATABLE("Refusal",
+                                           "The printable text is damaged: it has %1 characters, "
+                                           "a length no printable text has. Nothing was "
+                                           "decrypted."),
+                       {std::to_string(form.size())});
     const std::string_view data = form.substr(kDataStart);
     if (readCheck(form) != checkOf(data))
-        return damaged("its check does not match, so a character in it was changed, added or lost");
+        return damaged(VELLUM_TRANSLATABLE(
+            "Refusal", "The printable text is damaged: its check does not match, so a character in "
+                       "it was changed, added or lost. Nothing was decrypted."));
     for (std::size_t at = 0; at < data.size(); ++at)
         if (valueOf(data[at]) > highestAt(at, data.size()))
-            return damaged("character " + std::to_string(kDataStart + at + 1) +
-                           " stands for no scrambled text");
+            return damaged(VELLUM_TRANSLATABLE("Refusal",
+                                               "The printable text is damaged: character %1 "
+                                               "stands for no scrambled text. Nothing was "
+                                               "decrypted."),
+                           {std::to_string(kDataStart + at + 1)});
     return std::nullopt;
 }
 
@@ -184,8 +197,8 @@ bool LooksWrapped(std::string_view text) {
 
 std::string Unwrap(std::string_view text) {
     const std::string_view form = trimmed(text);
-    if (const std::optional<std::string> damage = damageOf(form))
-        throw DamagedForm(*damage);
+    if (std::optional<Message> damage = damageOf(form))
+        throw DamagedForm(std::move(*damage));
     return decoded(form.substr(kDataStart));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/Message.h"
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -21,8 +23,8 @@ namespace vellum::text {
 inline constexpr std::string_view kPrintablePrefix = "vm9_";
 
 // A printable form that cannot be unwrapped; what() says why, in the user's words.
-class DamagedForm : public std::runtime_error {
-    using std::runtime_error::runtime_error;
+class DamagedForm : public Refusal {
+    using Refusal::Refusal;
 };
 
 // The printable form of `cipherText`. Throws std::invalid_argument for a code outside 14 to 127,

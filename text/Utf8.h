@@ -1,8 +1,9 @@
 #pragma once
 
+#include "text/Message.h"
+
 #include <cstddef>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -27,7 +28,7 @@ void AppendUtf8(std::string& text, char32_t character);
 
 // Text that is not valid UTF-8 where character Position() (1-based) should begin; what() says
 // so in the user's words.
-class NotUtf8 : public std::runtime_error {
+class NotUtf8 : public Refusal {
 public:
     explicit NotUtf8(std::size_t position);
     std::size_t Position() const { return m_position; }

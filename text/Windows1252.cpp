@@ -57,18 +57,21 @@ std::string ToUtf8(std::string_view codes) {
     return text;
 }
 
-std::string Describe(const Unconvertible& unconvertible) {
+Message Describe(const Unconvertible& unconvertible) {
     const std::string position = std::to_string(unconvertible.position);
     if (!unconvertible.character)
-        return NotUtf8(unconvertible.position).what();
+        return NotUtf8(unconvertible.position).Why();
     const char32_t character = *unconvertible.character;
     const bool surrogate = character >= 0xD800 && character <= 0xDFFF;
     std::string shown;
     AppendUtf8(shown, surrogate ? kReplacementCharacter : character);
     std::array<char, 16> codePoint{};
     std::snprintf(codePoint.data(), codePoint.size(), "U+%04X", static_cast<unsigned>(character));
-    return "Character " + position + " of the text, \"" + shown + "\" (" + codePoint.data() +
-           "), has no Windows-1252 code, so it is not part of any encrypted text.";
+    return {"Refusal",
+            VELLUM_TRANSLATABLE("Refusal", "Character %1 of the text, \"%2\" (%3), has no "
+                                           "Windows-1252 code, so it is not part of any encrypted "
+                                           "text."),
+            {position, shown, codePoint.data()}};
 }
 
 // Stops at the first character without a code. Every character before it had one, so the number

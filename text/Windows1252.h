@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/Message.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -22,8 +24,8 @@ struct Unconvertible {
     std::size_t position;
 };
 
-// The user's words for it, in UTF-8, as the window's error box and the filters show them.
-std::string Describe(const Unconvertible& unconvertible);
+// The user's words for it, as the window's error box and the filters show them.
+Message Describe(const Unconvertible& unconvertible);
 
 struct Conversion {
     std::string codes;

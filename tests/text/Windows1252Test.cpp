@@ -61,18 +61,18 @@ TEST(Windows1252Test, RefusesTextThatIsNotUtf8WhereItStopsBeingUtf8) {
 }
 
 TEST(Windows1252Test, DescribesWhatCannotBeConvertedInTheUsersWords) {
-    EXPECT_EQ(Describe({0x2713, 4}),
+    EXPECT_EQ(English(Describe({0x2713, 4})),
               "Character 4 of the text, \"\xE2\x9C\x93\" (U+2713), has no Windows-1252 code, so "
               "it is not part of any encrypted text.");
     const auto startOf = [](const std::string& text, const std::string& prefix) {
         return text.substr(0, prefix.size()) == prefix ? prefix : text;
     };
     const std::string emoji = "Character 1 of the text, \"\xF0\x9F\x98\x80\" (U+1F600),";
-    EXPECT_EQ(startOf(Describe({0x1F600, 1}), emoji), emoji);
+    EXPECT_EQ(startOf(English(Describe({0x1F600, 1})), emoji), emoji);
     // A lone surrogate cannot stand in UTF-8 itself.
     const std::string surrogate = "Character 3 of the text, \"\xEF\xBF\xBD\" (U+D800),";
-    EXPECT_EQ(startOf(Describe({0xD800, 3}), surrogate), surrogate);
-    EXPECT_EQ(Describe({std::nullopt, 12}),
+    EXPECT_EQ(startOf(English(Describe({0xD800, 3})), surrogate), surrogate);
+    EXPECT_EQ(English(Describe({std::nullopt, 12})),
               "Character 12 of the text is not valid UTF-8; only UTF-8 text can be read.");
 }
 

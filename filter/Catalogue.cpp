@@ -1,0 +1,28 @@
+#include "filter/Catalogue.h"
+
+#include <clocale>
+#include <libintl.h>
+
+namespace vellum::filter {
+
+namespace {
+
+constexpr char kDomain[] = "vellumark9";
+
+} // namespace
+
+void OpenCatalogue(const std::string& localeDirectory) {
+    std::setlocale(LC_ALL, "");
+    bindtextdomain(kDomain, localeDirectory.c_str());
+    bind_textdomain_codeset(kDomain, "UTF-8"); // the filters speak UTF-8, whatever the locale
+}
+
+// gettext files a message with a context under "context\4text", and hands back its own argument
+// when it has no translation.
+std::string Translated(const text::Message& message) {
+    const std::string key = std::string(message.context) + '\4' + message.text;
+    const char* const found = dgettext(kDomain, key.c_str());
+    return text::Filled(found == key.c_str() ? message.text : found, message.arguments);
+}
+
+} // namespace vellum::filter

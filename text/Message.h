@@ -1,0 +1,38 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Marks an English text for the catalogues: lupdate reads it as QT_TRANSLATE_NOOP, xgettext as a
+// context and a message. It stands for the text itself.
+#define VELLUM_TRANSLATABLE(context, text) text
+
+namespace vellum::text {
+
+// What the program tells its user: an English text with %1, %2... where its arguments go, and
+// the catalogue context it is filed under. Each front end translates the text through its own
+// catalogue, tr() in the window and gettext on the command line, and then fills it in.
+struct Message {
+    const char* context;
+    std::string text;
+    std::vector<std::string> arguments;
+};
+
+// `text` with each %1 to %9 replaced by that argument.
+std::string Filled(std::string_view text, const std::vector<std::string>& arguments);
+
+std::string English(const Message& message);
+
+// A text the program refuses, and why; what() is the message in English.
+class Refusal : public std::runtime_error {
+public:
+    explicit Refusal(Message message);
+    const Message& Why() const { return m_message; }
+
+private:
+    Message m_message;
+};
+
+} // namespace vellum::text
