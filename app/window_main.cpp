@@ -10,6 +10,7 @@ int main(int argc, char* argv[]) {
     vellum::window::EndCleanlyOnFatalErrors();
     QApplication app(argc, argv);
     vellum::window::ApplyProgramSettings();
+    vellum::window::LoadTranslations();
     vellum::window::Form1 form;
     form.show();
     return QApplication::exec();

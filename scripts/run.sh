@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 source scripts/deps.sh
 
 # qt6-wayland lets the window open in a Wayland session that has no XWayland.
-vellum_need "to build and run Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" qt6-wayland
+vellum_need "to build and run Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" qt6-wayland qt6-translations-l10n
 echo "==> Configuring and building in build/"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --parallel "$(nproc)" --target vellumark9 vellumark9-window

@@ -12,7 +12,7 @@ source scripts/deps.sh
 jobs=$(nproc)
 
 if [ "${1:-}" = --quick ]; then
-    vellum_need "for the quick tests" cmake make g++ libgtest-dev
+    vellum_need "for the quick tests" cmake make g++ libgtest-dev gettext
     echo "==> Building the unit tests in build-quick/"
     cmake -S . -B build-quick -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLUM_WINDOW=OFF \
         -DVELLUM_WERROR=ON >/dev/null
@@ -24,7 +24,8 @@ vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" \
     xvfb xauth openbox xdotool xclip x11-utils dbus at-spi2-core python3-pyatspi orca \
     clang libclang-rt-dev \
     desktop-file-utils appstream dpkg-dev file lintian man-db clang-format clang-tidy \
-    build-essential debhelper devscripts autopkgtest faketime diffoscope-minimal libbenchmark-dev libssl-dev
+    build-essential debhelper devscripts autopkgtest faketime diffoscope-minimal libbenchmark-dev libssl-dev \
+    qt6-translations-l10n locales-all
 
 echo "==> Checking the formatting against .clang-format"
 find app bench component filter fuzz tests text window -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror

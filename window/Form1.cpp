@@ -13,6 +13,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 
@@ -47,11 +50,46 @@ constexpr char kFormSource[] = "Vellum41.Form1";
 // What a screen reader says after a command that worked. Orca does not speak a ciphertext's
 // control characters, so after Encrypt it tells how long the output is; after Decrypt, the line.
 QString encryptedMessage(const QString& output) {
-    return QStringLiteral("Encrypted: %1 characters in the output.").arg(output.size());
+    return Form1::tr("Encrypted: %1 characters in the output.").arg(output.size());
 }
 
 QString decryptedMessage(const QString& output) {
-    return QStringLiteral("Decrypted: %1").arg(output);
+    return Form1::tr("Decrypted: %1").arg(output);
+}
+
+// A message of the line layer in the user's language: its text through the window's catalogue,
+// under the context it is filed under, then filled in.
+QString translated(const text::Message& message) {
+    const QString text = QCoreApplication::translate(message.context, message.text.c_str());
+    return QString::fromStdString(text::Filled(text.toStdString(), message.arguments));
+}
+
+// Where a control ends on the right, one past its last pixel.
+int rightOf(const QWidget* control) {
+    return control->x() + control->width();
+}
+
+// The width a control needs to show its caption whole. A button's size hint is no measure of
+// that: it holds the style's minimum width for buttons, wider than the design's buttons, whose
+// captions fit them all the same.
+int captionWidth(const QWidget* control) {
+    const auto* const button = qobject_cast<const QPushButton*>(control);
+    if (!button)
+        return control->sizeHint().width();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QStyle* const style = button->style();
+    const int room = style->pixelMetric(QStyle::PM_ButtonMargin, &option, button) +
+                     style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, button);
+    return button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + 2 * room;
+}
+
+// Widens `control` to its caption, if that needs more room, and moves it right to `left` at
+// least; where it now ends.
+int widenAndPlace(QWidget* control, int left) {
+    const int width = std::max(control->width(), captionWidth(control));
+    control->setGeometry(std::max(control->x(), left), control->y(), width, control->height());
+    return rightOf(control);
 }
 
 // One icon holding both sizes of the padlock, so that title bars and task bars each pick theirs.
@@ -74,16 +112,16 @@ QWidget* noParentOnceAccessibleInterfacesAreInstalled() {
 
 Form1::Form1()
     : QWidget(noParentOnceAccessibleInterfacesAreInstalled())
-    , Label1(new QLabel(QStringLiteral("Input:"), this))
+    , Label1(new QLabel(tr("Input:"), this))
     , txtIn(new QLineEdit(this))
-    , Label2(new QLabel(QStringLiteral("Output:"), this))
+    , Label2(new QLabel(tr("Output:"), this))
     , txtOut(new QLineEdit(this))
-    , cmdEncrypt(new QPushButton(QStringLiteral("Encrypt"), this))
-    , cmdDecrypt(new QPushButton(QStringLiteral("&Decrypt"), this))
-    , cmdExit(new QPushButton(QStringLiteral("E&xit"), this))
-    , cmdOnTop(NewToggleButton(QStringLiteral("Float"), this))
+    , cmdEncrypt(new QPushButton(tr("Encrypt"), this))
+    , cmdDecrypt(new QPushButton(tr("&Decrypt"), this))
+    , cmdExit(new QPushButton(tr("E&xit"), this))
+    , cmdOnTop(NewToggleButton(tr("Float"), this))
     , Timer1(new QTimer(this))
-    , copyPrintable(new QAction(QStringLiteral("Copy as &Printable Text"), this)) {
+    , copyPrintable(new QAction(tr("Copy as &Printable Text"), this)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -116,6 +154,7 @@ void Form1::layOutControls() {
     place(cmdDecrypt, kCmdDecrypt);
     place(cmdExit, kCmdExit);
     place(cmdOnTop, kCmdOnTop);
+    growToFitCaptions();
 
     for (QPushButton* button : {cmdEncrypt, cmdDecrypt, cmdExit, cmdOnTop})
         button->setAutoDefault(false);
@@ -131,6 +170,30 @@ void Form1::layOutControls() {
 
     if (const QScreen* display = screen())
         move(display->availableGeometry().center() - rect().center());
+}
+
+// A caption longer than its place allows, in another language or a larger font, widens its
+// control; what lies to its right in the same row moves along, the boxes and the window grow
+// with the widest row, and the toggle stays flush with the boxes' right edge. Nothing is cut off,
+// and in English at any resolution nothing moves.
+void Form1::growToFitCaptions() {
+    const int gap = cmdDecrypt->x() - rightOf(cmdEncrypt);
+    const int margin = width() - rightOf(txtIn);
+    int buttonsRight = cmdEncrypt->x();
+    for (QPushButton* button : {cmdEncrypt, cmdDecrypt, cmdExit})
+        buttonsRight = widenAndPlace(button, buttonsRight) + gap;
+    buttonsRight -= gap;
+    const int labelsRight = std::max(widenAndPlace(Label1, 0), widenAndPlace(Label2, 0));
+    int toggleWidth = cmdOnTop->width(); // wide enough for either caption
+    for (const QString& caption : {tr("Sink"), tr("Float")}) {
+        cmdOnTop->setText(caption);
+        toggleWidth = std::max(toggleWidth, captionWidth(cmdOnTop));
+    }
+    const int right = std::max({rightOf(txtIn), buttonsRight, labelsRight + gap + toggleWidth});
+    cmdOnTop->setGeometry(right - toggleWidth, cmdOnTop->y(), toggleWidth, cmdOnTop->height());
+    for (QLineEdit* box : {txtIn, txtOut})
+        box->resize(right - box->x(), box->height());
+    setFixedSize(right + margin, height());
 }
 
 // The window keeps one name while its title types itself out, so that a screen reader does not
@@ -198,7 +261,7 @@ bool Form1::runCipherCommand(LineCipher cipher, QString (*announcement)(const QS
         const std::string& source = refusal.Source();
         showError(source.empty() ? QString::fromLatin1(kFormSource)
                                  : QString::fromStdString(source),
-                  QString::fromStdString(refusal.what()));
+                  translated(refusal.Why()));
     }
     return false;
 }
@@ -207,18 +270,18 @@ bool Form1::runCipherCommand(LineCipher cipher, QString (*announcement)(const QS
 void Form1::copyPrintable_Triggered() {
     if (lastCipherText.isEmpty() || txtOut->text() != lastCipherText) {
         QMessageBox box(QMessageBox::Information, QStringLiteral("Vellumark9"),
-                        QStringLiteral("There is no scrambled text to copy: the output does not "
-                                       "hold what Encrypt wrote there. Encrypt a line first."),
+                        tr("There is no scrambled text to copy: the output does not hold what "
+                           "Encrypt wrote there. Encrypt a line first."),
                         QMessageBox::Ok, this);
         box.exec();
         return;
     }
     DumpToClipboard(QString::fromStdString(text::Wrap(lastCipherText.toStdString())));
-    AnnounceToScreenReaders(*this, QStringLiteral("Copied the scrambled text as printable text."));
+    AnnounceToScreenReaders(*this, tr("Copied the scrambled text as printable text."));
 }
 
 void Form1::showError(const QString& source, const QString& description) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error Occurred"),
+    QMessageBox box(QMessageBox::Critical, tr("Error Occurred"),
                     source + QStringLiteral("\r\n") + description, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -234,10 +297,10 @@ void Form1::cmdOnTop_Click() {
     if (bOnTop) {
         bOnTop = false;
         placeInTopmostOrder(modMain::HWND_NOTOPMOST);
-        cmdOnTop->setText(QStringLiteral("Float"));
+        cmdOnTop->setText(tr("Float"));
     } else {
         bOnTop = true;
-        cmdOnTop->setText(QStringLiteral("Sink"));
+        cmdOnTop->setText(tr("Sink"));
         placeInTopmostOrder(modMain::HWND_TOPMOST);
     }
 }

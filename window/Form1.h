@@ -54,6 +54,7 @@ private:
     void copyPrintable_Triggered();
 
     void layOutControls();
+    void growToFitCaptions();
     void describeForScreenReaders();
     void connectHandlers();
     using LineCipher = std::string (*)(component::ComponentSecurity&, std::string_view);

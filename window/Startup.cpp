@@ -2,7 +2,11 @@
 
 #include "Version.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -31,6 +35,18 @@ void PreferFloatablePlatform() {
 
 void EndCleanlyOnFatalErrors() {
     qtsOwnHandler = qInstallMessageHandler(endOnFatal);
+}
+
+void LoadTranslations() {
+    const auto install = [](const QString& catalogue, const QString& folder) {
+        auto* const translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(QLocale(), catalogue, QStringLiteral("_"), folder))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    };
+    install(QStringLiteral("vellumark9"), QStringLiteral(":/i18n"));
+    install(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 void ApplyProgramSettings() {

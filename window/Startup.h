@@ -15,4 +15,9 @@ void EndCleanlyOnFatalErrors();
 // give the window its WM_CLASS ("Vellumark9").
 void ApplyProgramSettings();
 
+// After the QApplication exists, before any window: the program's catalogue, built in, and Qt's
+// own for its standard texts (the boxes' context menu, the buttons of message boxes), each in the
+// first of the user's languages that it has.
+void LoadTranslations();
+
 } // namespace vellum::window

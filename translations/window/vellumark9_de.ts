@@ -1,0 +1,109 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ComponentSecurity</name>
+    <message>
+        <source>Error deciphering encrypted data.</source>
+        <translation>Fehler beim Entschlüsseln der verschlüsselten Daten.</translation>
+    </message>
+    <message>
+        <source>Error encrypting data.</source>
+        <translation>Fehler beim Verschlüsseln der Daten.</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>The encrypted text is damaged: it has been cut short. Nothing was decrypted.</source>
+        <translation>Der verschlüsselte Text ist beschädigt: Er wurde abgeschnitten. Es wurde nichts entschlüsselt.</translation>
+    </message>
+    <message>
+        <source>The encrypted text is damaged: character %1 does not fit its structure. Nothing was decrypted.</source>
+        <translation>Der verschlüsselte Text ist beschädigt: Zeichen %1 passt nicht zu seinem Aufbau. Es wurde nichts entschlüsselt.</translation>
+    </message>
+    <message>
+        <source>The printable text is damaged: it does not begin with %1. Nothing was decrypted.</source>
+        <translation>Der druckbare Text ist beschädigt: Er beginnt nicht mit %1. Es wurde nichts entschlüsselt.</translation>
+    </message>
+    <message>
+        <source>The printable text is damaged: character %1 is not a letter, a digit or an underscore. Nothing was decrypted.</source>
+        <translation>Der druckbare Text ist beschädigt: Zeichen %1 ist weder Buchstabe noch Ziffer noch Unterstrich. Es wurde nichts entschlüsselt.</translation>
+    </message>
+    <message>
+        <source>The printable text is damaged: it has %1 characters, a length no printable text has. Nothing was decrypted.</source>
+        <translation>Der druckbare Text ist beschädigt: Er hat %1 Zeichen, eine Länge, die kein druckbarer Text hat. Es wurde nichts entschlüsselt.</translation>
+    </message>
+    <message>
+        <source>The printable text is damaged: its check does not match, so a character in it was changed, added or lost. Nothing was decrypted.</source>
+        <translation>Der druckbare Text ist beschädigt: Seine Prüfsumme stimmt nicht, also wurde ein Zeichen darin geändert, hinzugefügt oder entfernt. Es wurde nichts entschlüsselt.</translation>
+    </message>
+    <message>
+        <source>The printable text is damaged: character %1 stands for no scrambled text. Nothing was decrypted.</source>
+        <translation>Der druckbare Text ist beschädigt: Zeichen %1 steht für keinen verwürfelten Text. Es wurde nichts entschlüsselt.</translation>
+    </message>
+    <message>
+        <source>Character %1 of the text is not valid UTF-8; only UTF-8 text can be read.</source>
+        <translation>Zeichen %1 des Textes ist kein gültiges UTF-8; nur UTF-8-Text kann gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Character %1 of the text, &quot;%2&quot; (%3), has no Windows-1252 code, so it is not part of any encrypted text.</source>
+        <translation>Zeichen %1 des Textes, „%2“ (%3), hat keinen Windows-1252-Code und gehört daher zu keinem verschlüsselten Text.</translation>
+    </message>
+</context>
+<context>
+    <name>vellum::window::Form1</name>
+    <message>
+        <source>Encrypted: %1 characters in the output.</source>
+        <translation>Verschlüsselt: %1 Zeichen in der Ausgabe.</translation>
+    </message>
+    <message>
+        <source>Decrypted: %1</source>
+        <translation>Entschlüsselt: %1</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>Eingabe:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Ausgabe:</translation>
+    </message>
+    <message>
+        <source>Encrypt</source>
+        <translation>Verschlüsseln</translation>
+    </message>
+    <message>
+        <source>&amp;Decrypt</source>
+        <translation>&amp;Entschlüsseln</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Float</source>
+        <translation>Vorn halten</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Printable Text</source>
+        <translation>Als druckbaren Text &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Sink</source>
+        <translation>Freigeben</translation>
+    </message>
+    <message>
+        <source>There is no scrambled text to copy: the output does not hold what Encrypt wrote there. Encrypt a line first.</source>
+        <translation>Es gibt keinen verwürfelten Text zum Kopieren: Die Ausgabe enthält nicht, was „Verschlüsseln“ dort geschrieben hat. Verschlüsseln Sie zuerst eine Zeile.</translation>
+    </message>
+    <message>
+        <source>Copied the scrambled text as printable text.</source>
+        <translation>Der verwürfelte Text wurde als druckbarer Text kopiert.</translation>
+    </message>
+    <message>
+        <source>Error Occurred</source>
+        <translation>Fehler aufgetreten</translation>
+    </message>
+</context>
+</TS>

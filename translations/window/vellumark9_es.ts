@@ -1,0 +1,109 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>ComponentSecurity</name>
+    <message>
+        <source>Error deciphering encrypted data.</source>
+        <translation>Error al descifrar los datos cifrados.</translation>
+    </message>
+    <message>
+        <source>Error encrypting data.</source>
+        <translation>Error al cifrar los datos.</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>The encrypted text is damaged: it has been cut short. Nothing was decrypted.</source>
+        <translation>El texto cifrado está dañado: se ha cortado. No se ha descifrado nada.</translation>
+    </message>
+    <message>
+        <source>The encrypted text is damaged: character %1 does not fit its structure. Nothing was decrypted.</source>
+        <translation>El texto cifrado está dañado: el carácter %1 no encaja en su estructura. No se ha descifrado nada.</translation>
+    </message>
+    <message>
+        <source>The printable text is damaged: it does not begin with %1. Nothing was decrypted.</source>
+        <translation>El texto imprimible está dañado: no empieza por %1. No se ha descifrado nada.</translation>
+    </message>
+    <message>
+        <source>The printable text is damaged: character %1 is not a letter, a digit or an underscore. Nothing was decrypted.</source>
+        <translation>El texto imprimible está dañado: el carácter %1 no es una letra, ni un dígito, ni un guion bajo. No se ha descifrado nada.</translation>
+    </message>
+    <message>
+        <source>The printable text is damaged: it has %1 characters, a length no printable text has. Nothing was decrypted.</source>
+        <translation>El texto imprimible está dañado: tiene %1 caracteres, una longitud que ningún texto imprimible tiene. No se ha descifrado nada.</translation>
+    </message>
+    <message>
+        <source>The printable text is damaged: its check does not match, so a character in it was changed, added or lost. Nothing was decrypted.</source>
+        <translation>El texto imprimible está dañado: su suma de comprobación no coincide, así que se ha cambiado, añadido o perdido un carácter. No se ha descifrado nada.</translation>
+    </message>
+    <message>
+        <source>The printable text is damaged: character %1 stands for no scrambled text. Nothing was decrypted.</source>
+        <translation>El texto imprimible está dañado: el carácter %1 no corresponde a ningún texto codificado. No se ha descifrado nada.</translation>
+    </message>
+    <message>
+        <source>Character %1 of the text is not valid UTF-8; only UTF-8 text can be read.</source>
+        <translation>El carácter %1 del texto no es UTF-8 válido; solo se puede leer texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>Character %1 of the text, &quot;%2&quot; (%3), has no Windows-1252 code, so it is not part of any encrypted text.</source>
+        <translation>El carácter %1 del texto, «%2» (%3), no tiene código Windows-1252, así que no forma parte de ningún texto cifrado.</translation>
+    </message>
+</context>
+<context>
+    <name>vellum::window::Form1</name>
+    <message>
+        <source>Encrypted: %1 characters in the output.</source>
+        <translation>Cifrado: %1 caracteres en la salida.</translation>
+    </message>
+    <message>
+        <source>Decrypted: %1</source>
+        <translation>Descifrado: %1</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>Entrada:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Salida:</translation>
+    </message>
+    <message>
+        <source>Encrypt</source>
+        <translation>Cifrar</translation>
+    </message>
+    <message>
+        <source>&amp;Decrypt</source>
+        <translation>&amp;Descifrar</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Float</source>
+        <translation>Siempre visible</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Printable Text</source>
+        <translation>Copiar como texto &amp;imprimible</translation>
+    </message>
+    <message>
+        <source>Sink</source>
+        <translation>Liberar</translation>
+    </message>
+    <message>
+        <source>There is no scrambled text to copy: the output does not hold what Encrypt wrote there. Encrypt a line first.</source>
+        <translation>No hay texto codificado que copiar: la salida no contiene lo que «Cifrar» escribió en ella. Cifre primero una línea.</translation>
+    </message>
+    <message>
+        <source>Copied the scrambled text as printable text.</source>
+        <translation>Se ha copiado el texto codificado como texto imprimible.</translation>
+    </message>
+    <message>
+        <source>Error Occurred</source>
+        <translation>Se produjo un error</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,109 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>ComponentSecurity</name>
+    <message>
+        <source>Error deciphering encrypted data.</source>
+        <translation>Erreur lors du déchiffrement des données chiffrées.</translation>
+    </message>
+    <message>
+        <source>Error encrypting data.</source>
+        <translation>Erreur lors du chiffrement des données.</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>The encrypted text is damaged: it has been cut short. Nothing was decrypted.</source>
+        <translation>Le texte chiffré est endommagé : il a été tronqué. Rien n’a été déchiffré.</translation>
+    </message>
+    <message>
+        <source>The encrypted text is damaged: character %1 does not fit its structure. Nothing was decrypted.</source>
+        <translation>Le texte chiffré est endommagé : le caractère %1 ne correspond pas à sa structure. Rien n’a été déchiffré.</translation>
+    </message>
+    <message>
+        <source>The printable text is damaged: it does not begin with %1. Nothing was decrypted.</source>
+        <translation>Le texte imprimable est endommagé : il ne commence pas par %1. Rien n’a été déchiffré.</translation>
+    </message>
+    <message>
+        <source>The printable text is damaged: character %1 is not a letter, a digit or an underscore. Nothing was decrypted.</source>
+        <translation>Le texte imprimable est endommagé : le caractère %1 n’est ni une lettre, ni un chiffre, ni un tiret bas. Rien n’a été déchiffré.</translation>
+    </message>
+    <message>
+        <source>The printable text is damaged: it has %1 characters, a length no printable text has. Nothing was decrypted.</source>
+        <translation>Le texte imprimable est endommagé : il compte %1 caractères, une longueur qu’aucun texte imprimable n’a. Rien n’a été déchiffré.</translation>
+    </message>
+    <message>
+        <source>The printable text is damaged: its check does not match, so a character in it was changed, added or lost. Nothing was decrypted.</source>
+        <translation>Le texte imprimable est endommagé : sa somme de contrôle ne correspond pas, un caractère y a donc été modifié, ajouté ou perdu. Rien n’a été déchiffré.</translation>
+    </message>
+    <message>
+        <source>The printable text is damaged: character %1 stands for no scrambled text. Nothing was decrypted.</source>
+        <translation>Le texte imprimable est endommagé : le caractère %1 ne correspond à aucun texte brouillé. Rien n’a été déchiffré.</translation>
+    </message>
+    <message>
+        <source>Character %1 of the text is not valid UTF-8; only UTF-8 text can be read.</source>
+        <translation>Le caractère %1 du texte n’est pas de l’UTF-8 valide ; seul du texte UTF-8 peut être lu.</translation>
+    </message>
+    <message>
+        <source>Character %1 of the text, &quot;%2&quot; (%3), has no Windows-1252 code, so it is not part of any encrypted text.</source>
+        <translation>Le caractère %1 du texte, « %2 » (%3), n’a pas de code Windows-1252 ; il ne fait donc partie d’aucun texte chiffré.</translation>
+    </message>
+</context>
+<context>
+    <name>vellum::window::Form1</name>
+    <message>
+        <source>Encrypted: %1 characters in the output.</source>
+        <translation>Chiffré : %1 caractères dans la sortie.</translation>
+    </message>
+    <message>
+        <source>Decrypted: %1</source>
+        <translation>Déchiffré : %1</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>Entrée :</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Sortie :</translation>
+    </message>
+    <message>
+        <source>Encrypt</source>
+        <translation>Chiffrer</translation>
+    </message>
+    <message>
+        <source>&amp;Decrypt</source>
+        <translation>&amp;Déchiffrer</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Float</source>
+        <translation>Au premier plan</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Printable Text</source>
+        <translation>Copier en texte &amp;imprimable</translation>
+    </message>
+    <message>
+        <source>Sink</source>
+        <translation>Libérer</translation>
+    </message>
+    <message>
+        <source>There is no scrambled text to copy: the output does not hold what Encrypt wrote there. Encrypt a line first.</source>
+        <translation>Il n’y a aucun texte brouillé à copier : la sortie ne contient pas ce que « Chiffrer » y a écrit. Chiffrez d’abord une ligne.</translation>
+    </message>
+    <message>
+        <source>Copied the scrambled text as printable text.</source>
+        <translation>Texte brouillé copié en texte imprimable.</translation>
+    </message>
+    <message>
+        <source>Error Occurred</source>
+        <translation>Une erreur s’est produite</translation>
+    </message>
+</context>
+</TS>
