@@ -2,9 +2,15 @@
 # The entry as a process: the filters, --help and --version load no Qt library; closed standard
 # descriptors are named, never written to; --help and the manual page list the same options;
 # and without its window program the entry says so.
-# Usage: command_line.sh PATH-TO-vellumark9 PATH-TO-vellumark9.1.in
+# and without its window program the entry says so. Then its languages: each shipped one chosen
+# by LANG or LANGUAGE, English kept under C and en_*, and the pseudo-language, which shows any
+# message left unmarked.
+# Usage: command_line.sh PATH-TO-vellumark9 PATH-TO-vellumark9.1.in PATH-TO-translations
 set -euo pipefail
-program=$1 manual=$2
+program=$1 manual=$2 translations=$3
+# English for the checks that read messages, whatever the caller's language.
+unset LANGUAGE LC_MESSAGES LANG
+export LC_ALL=C.UTF-8
 fail() { echo "FAIL: $*" >&2; exit 1; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -52,4 +58,41 @@ cp "$program" "$scratch/vellumark9"
 expect 127 "vellumark9: cannot start the window: $(dirname "$scratch")" "$scratch/vellumark9"
 grep -qF 'vellumark9-window: No such file or directory' "$scratch/said" ||
     fail "the missing window program is not named: $(cat "$scratch/said")"
+# speaks ENVIRONMENT USAGE REFUSAL: with ENVIRONMENT (VAR=value...) in place of LC_ALL, --help
+# begins with USAGE and an ill-formed line is refused with REFUSAL.
+printf 'caf\351\n' >"$scratch/latin1"
+speaks() {
+    local -a environment
+    read -ra environment <<<"$1"
+    local said
+    said=$(env -u LC_ALL "${environment[@]}" "$program" --help | head -n 1)
+    [ "$said" = "$2" ] || fail "with $1, --help begins: $said"
+    said=$(env -u LC_ALL "${environment[@]}" "$program" --encrypt <"$scratch/latin1" 2>&1 >/dev/null || true)
+    grep -qF -- "$3" <<<"$said" || fail "with $1, the refusal is: $said"
+}
+english=("Usage: vellumark9 [options]" "line 1: Character 4 of the text is not valid UTF-8")
+for setting in "LANG=C" "LANG=C.UTF-8" "LANG=en_US.UTF-8" "LANG=en_GB.UTF-8 LANGUAGE=en_GB"; do
+    speaks "$setting" "${english[@]}"
+done
+while IFS='|' read -r language usage refusal; do
+    speaks "LANG=${language}_${language^^}.UTF-8" "$usage" "$refusal"
+    speaks "LANG=en_US.UTF-8 LANGUAGE=$language" "$usage" "$refusal"
+    speaks "LANG=en_US.UTF-8 LC_MESSAGES=${language}_${language^^}.UTF-8" "$usage" "$refusal"
+done <<'EOF_LANGUAGES'
+de|Aufruf: vellumark9 [Optionen]|Zeile 1: Zeichen 4 des Textes ist kein gültiges UTF-8
+es|Uso: vellumark9 [opciones]|línea 1: El carácter 4 del texto no es UTF-8 válido
+fr|Utilisation : vellumark9 [options]|ligne 1 : Le caractère 4 du texte n’est pas de l’UTF-8 valide
+EOF_LANGUAGES
+
+# The pseudo-language, beside a copy of the program: every line of --help and of a refusal is
+# in it.
+mkdir -p "$scratch/pseudo/bin" "$scratch/pseudo/share/locale/en@pseudo/LC_MESSAGES"
+cp "$program" "$scratch/pseudo/bin/"
+python3 "$translations/pseudo.py" po <"$translations/po/vellumark9.pot" >"$scratch/pseudo.po"
+msgfmt -o "$scratch/pseudo/share/locale/en@pseudo/LC_MESSAGES/vellumark9.mo" "$scratch/pseudo.po"
+pseudo=(env -u LC_ALL LANG=en_US.UTF-8 LANGUAGE=en@pseudo "$scratch/pseudo/bin/vellumark9")
+"${pseudo[@]}" --help | grep -v '^$' | grep -v '⟦' >"$scratch/unmarked" || true
+[ ! -s "$scratch/unmarked" ] || fail "--help has lines never marked: $(cat "$scratch/unmarked")"
+said=$("${pseudo[@]}" --encrypt <"$scratch/latin1" 2>&1 >/dev/null || true)
+[[ $said == *"⟦"*"⟦"* ]] || fail "the refusal is not all marked: $said"
 echo "command line: all checks passed"
