@@ -19,9 +19,10 @@ if ! diff -ru "$translations_before" translations; then
 fi
 rm -rf translations && cp -a "$translations_before" translations
 for language in $(cat translations/po/LINGUAS); do
-    said=$(LC_ALL=C msgfmt --check --statistics -o /dev/null "translations/po/$language.po" 2>&1)
-    [[ $said =~ ^[0-9]+\ translated\ messages\.$ ]] ||
-        { echo "FAIL: translations/po/$language.po: $said" >&2; status=1; }
+    for po in "translations/po/$language.po" "translations/man/$language.po"; do
+        said=$(LC_ALL=C msgfmt --check --statistics -o /dev/null "$po" 2>&1)
+        [[ $said =~ ^[0-9]+\ translated\ messages\.$ ]] || { echo "FAIL: $po: $said" >&2; status=1; }
+    done
     ts=translations/window/vellumark9_$language.ts
     ! grep -n 'type="\(unfinished\|vanished\|obsolete\)"' "$ts" ||
         { echo "FAIL: $ts has strings above that are not translated" >&2; status=1; }

@@ -30,4 +30,4 @@ vellum_need() {
 }
 
 VELLUM_BUILD_PACKAGES=(cmake make g++ pkgconf qt6-base-dev libgl-dev fonts-dejavu-core
-    libgtest-dev qt6-tools-dev qt6-l10n-tools gettext python3)
+    libgtest-dev qt6-tools-dev qt6-l10n-tools gettext python3 po4a)

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Brings every catalogue in line with the sources: the window's .ts files through lupdate (the
 # build's update_translations target), the command line's template translations/po/vellumark9.pot
-# through xgettext (the program's messages, the desktop entry and the metainfo), and each
-# language's .po through msgmerge. New or changed texts then stand untranslated or fuzzy in the
+# through xgettext (the program's messages, the desktop entry and the metainfo), the manual
+# page's through po4a, and each language's .po through msgmerge. New or changed texts then stand untranslated or fuzzy in the
 # .po and .ts files until someone translates them.
 #   scripts/update-translations.sh [BUILD-DIR]
 set -euo pipefail
@@ -22,6 +22,9 @@ sed -i 's/charset=CHARSET/charset=UTF-8/' "$pot.code" "$pot.data"
 # Without its date, the template changes only when a text does.
 msgcat --sort-output "$pot.code" "$pot.data" | sed '/^"POT-Creation-Date: /d' >"$pot"
 rm -f "$pot.code" "$pot.data"
+# The manual page's template and catalogues (translations/man); po4a leaves them untouched when
+# the page's texts have not changed.
+po4a --no-translations translations/man/po4a.cfg >/dev/null
 for language in $(cat translations/po/LINGUAS); do
     msgmerge --quiet --update --backup=none --no-location --sort-output \
         "translations/po/$language.po" "$pot"

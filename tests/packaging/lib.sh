@@ -14,7 +14,9 @@ check_tree() {
     [ -x "$root/usr/bin/vellumark9" ] || { echo "FAIL: usr/bin/vellumark9 is not executable"; exit 1; }
     grep -q '^Icon=org.vellum41.Vellumark9$' "$root/usr/share/applications/org.vellum41.Vellumark9.desktop" ||
         { echo "FAIL: the desktop entry does not name the installed icon"; exit 1; }
-    check_manual_page "$root/usr/share/man/man1/vellumark9.1.gz"
+    for page in "$root"/usr/share/man/man1/vellumark9.1.gz "$root"/usr/share/man/*/man1/vellumark9.1.gz; do
+        check_manual_page "$page"
+    done
     check_command_line "$root/usr/bin/vellumark9"
     check_filters "$root/usr/bin/vellumark9"
 }
