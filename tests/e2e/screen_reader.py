@@ -2,6 +2,7 @@
 
 Usage: screen_reader.py PATH-TO-vellumark9 (on a session bus that has the accessibility bus).
 """
+import os
 import subprocess
 import sys
 import time
@@ -113,8 +114,45 @@ def check_ciphertexts_read_whole(frame):
             fail(f"{cipher!r}, read through AT-SPI, decrypted to {output.getText(0, -1)!r}")
 
 
+# What the window says in each shipped language, chosen one way or another: its boxes' labels,
+# the Decrypt and Exit buttons with their access keys, the toggle while floating, and the title
+# of the error box that Decrypt with an empty input brings up.
+LANGUAGES = [
+    ({"LANG": "de_DE.UTF-8"}, "Eingabe:", "Ausgabe:", ("Entschlüsseln", "Alt+E"),
+     ("Beenden", "Alt+B"), "Freigeben", "Fehler aufgetreten"),
+    ({"LANG": "en_US.UTF-8", "LANGUAGE": "fr"}, "Entrée :", "Sortie :", ("Déchiffrer", "Alt+D"),
+     ("Quitter", "Alt+Q"), "Libérer", "Une erreur s’est produite"),
+    ({"LANG": "es_ES.UTF-8"}, "Entrada:", "Salida:", ("Descifrar", "Alt+D"), ("Salir", "Alt+S"),
+     "Liberar", "Se produjo un error"),
+]
+
+
+def check_language(path, environment, input_label, output_label, decrypt, exit_, toggle, error):
+    app = subprocess.Popen([path], stderr=subprocess.DEVNULL,
+                           env={**os.environ, "LC_ALL": "", **environment})
+    try:
+        root = program([])
+        frame = root[0]
+        for label in (input_label, output_label):
+            if labels_of(find(frame, pyatspi.ROLE_TEXT, label)) != [label]:
+                fail(f"with {environment}, no box is labelled {label!r}")
+        for name, key in (decrypt, exit_):
+            if key not in key_bindings(find(frame, pyatspi.ROLE_PUSH_BUTTON, name)):
+                fail(f"with {environment}, {name} does not show {key}")
+        find(frame, pyatspi.ROLE_CHECK_BOX, toggle)
+        keys(decrypt[1].lower())
+        if not pump(5, lambda: any(window.name == error for window in root)):
+            fail(f"with {environment}, no error box titled {error!r}: {[w.name for w in root]}")
+        keys("Return")
+    finally:
+        app.terminate()
+        app.wait(10)
+
+
 def main():
     announce_screen_reader()
+    for language in LANGUAGES:
+        check_language(sys.argv[1], *language)
     events = []
     app = subprocess.Popen([sys.argv[1]], stderr=subprocess.DEVNULL)
     try:
