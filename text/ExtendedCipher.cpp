@@ -59,26 +59,29 @@ std::string headerOf(std::size_t unitCount) {
 }
 
 // Each character is written with the final substitutions made, so that a long line is gone
-// through once.
-std::string scrambled(std::string_view units, component::RandomSource& random,
-                      component::Clock& clock) {
+// through once; the header's units and the line's are shifted one after the other, without
+// joining them first.
+std::string scrambled(std::string_view header, std::string_view units,
+                      component::RandomSource& random, component::Clock& clock) {
     const std::string& table = keyTable();
     component::SeedFromClockDigits(random, clock);
     const int key = component::DrawScaled(random, kTextCipher.keySpan, 1.0F).get();
     std::string cipherText;
-    cipherText.reserve(std::max<std::size_t>(component::kShortestCipherText, 9 + units.size()));
+    cipherText.reserve(
+        std::max<std::size_t>(component::kShortestCipherText, 9 + header.size() + units.size()));
     cipherText += substituted(table[static_cast<std::size_t>(key) - 1]);
     cipherText += substituted(static_cast<char>(
         (lengthBase(key) + kSaysExtended) % kTextCipher.modulus + kTextCipher.offset));
     for (int pad = 0; pad < key % 8; ++pad)
         cipherText += substituted(component::RandomFiller(random));
-    const std::size_t prefixLength = cipherText.size();
-    component::Shifts<kTextCipher> shifts(table, key + static_cast<int>(prefixLength) + 1, key);
-    cipherText.resize(prefixLength + units.size());
-    char* const out = cipherText.data() + prefixLength; // written through, as in the component
-    for (std::size_t at = 0; at < units.size(); ++at)
-        out[at] = substituted(component::Shifted<kTextCipher>(
-            shifts.Next(), static_cast<char>(units[at] + kUnitCodeOffset)));
+    std::size_t at = cipherText.size();
+    component::Shifts<kTextCipher> shifts(table, key + static_cast<int>(at) + 1, key);
+    cipherText.resize(at + header.size() + units.size());
+    char* const out = cipherText.data(); // written through, as in the component
+    for (const std::string_view part : {header, units})
+        for (const char unit : part)
+            out[at++] = substituted(component::Shifted<kTextCipher>(
+                shifts.Next(), static_cast<char>(unit + kUnitCodeOffset)));
     random.Reseed(clock.NowSerial());
     while (cipherText.size() < component::kShortestCipherText)
         cipherText += substituted(component::RandomFiller(random));
@@ -173,7 +176,7 @@ bool IsExtended(std::string_view cipherText) {
 
 std::string EncryptExtended(std::string_view line) {
     const std::string units = UnitsOf(line);
-    return scrambled(headerOf(units.size()) + units, component::ProcessRandom(),
+    return scrambled(headerOf(units.size()), units, component::ProcessRandom(),
                      component::ProcessClock());
 }
 
