@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QMenu>
 #include <QMessageBox>
+#include <QSet>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+#include <memory>
 
 using vellum::window::Form1;
 
@@ -45,6 +48,21 @@ QStringList boxOf(const std::function<void()>& command) {
     });
     command();
     return seen;
+}
+
+// Whether no two of `captions` have the same access key.
+bool keysAreUnique(const QStringList& captions) {
+    QSet<QChar> keys;
+    for (const QString& caption : captions) {
+        const qsizetype marker = caption.indexOf(QLatin1Char('&'));
+        if (marker < 0 || marker + 1 >= caption.size())
+            continue;
+        const QChar key = caption[marker + 1].toLower();
+        if (keys.contains(key))
+            return false;
+        keys.insert(key);
+    }
+    return true;
 }
 
 } // namespace
@@ -132,6 +150,16 @@ private slots:
         QCOMPARE(box.value(0), title);
         QVERIFY2(box.value(1).endsWith(description), qPrintable(box.value(1)));
         QVERIFY(QCoreApplication::translate("QLineEdit", "&Undo") != QStringLiteral("&Undo"));
+        // One access key for each, among the window's commands, and among the items of the
+        // output box's menu, Qt's own and Copy as Printable Text.
+        const std::unique_ptr<QMenu> menu(form.txtOut->createStandardContextMenu());
+        menu->addAction(form.copyPrintable);
+        QStringList inMenu;
+        for (const QAction* action : menu->actions())
+            inMenu.append(action->text());
+        for (const QStringList& captions :
+             {QStringList{form.cmdDecrypt->text(), form.cmdExit->text()}, inMenu})
+            QVERIFY2(keysAreUnique(captions), qPrintable(captions.join(QStringLiteral(", "))));
         QCoreApplication::removeTranslator(&qt);
         QCoreApplication::removeTranslator(&program);
     }

@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Copy as &amp;Printable Text</source>
-        <translation>Als druckbaren Text &amp;kopieren</translation>
+        <translation>Als &amp;druckbaren Text kopieren</translation>
     </message>
     <message>
         <source>Sink</source>

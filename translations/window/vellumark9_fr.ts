@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Copy as &amp;Printable Text</source>
-        <translation>Copier en texte &amp;imprimable</translation>
+        <translation>Copier en texte im&amp;primable</translation>
     </message>
     <message>
         <source>Sink</source>
