@@ -122,11 +122,11 @@ std::string UnitsOf(std::string_view line) {
             ++at;
             continue;
         }
-        const std::optional<Utf8Sequence> sequence = DecodeUtf8(line, at);
-        if (!sequence)
+        const Utf8Sequence sequence = DecodeUtf8(line, at);
+        if (sequence.length == 0)
             throw NotUtf8(characters + 1);
-        out = writeUnitsOf(sequence->character, out);
-        at += sequence->length;
+        out = writeUnitsOf(sequence.character, out);
+        at += sequence.length;
     }
     units.resize(static_cast<std::size_t>(out - units.data()));
     return units;

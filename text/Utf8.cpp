@@ -4,7 +4,7 @@
 
 namespace vellum::text {
 
-std::optional<Utf8Sequence> DecodeUtf8(std::string_view text, std::size_t at) {
+Utf8Sequence DecodeUtf8(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
     if (lead < 0x80)
         return Utf8Sequence{lead, 1};
@@ -27,14 +27,14 @@ std::optional<Utf8Sequence> DecodeUtf8(std::string_view text, std::size_t at) {
         secondLow = lead == 0xF0 ? 0x90 : 0x80;
         secondHigh = lead == 0xF4 ? 0x8F : 0xBF;
     } else {
-        return std::nullopt;
+        return {0, 0};
     }
     if (text.size() - at < length)
-        return std::nullopt;
+        return {0, 0};
     for (std::size_t next = 1; next < length; ++next) {
         const auto byte = static_cast<unsigned char>(text[at + next]);
         if (byte < (next == 1 ? secondLow : 0x80) || byte > (next == 1 ? secondHigh : 0xBF))
-            return std::nullopt;
+            return {0, 0};
         character = character << 6 | (byte & 0x3FU);
     }
     return Utf8Sequence{character, length};

@@ -3,7 +3,6 @@
 #include "text/Message.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,11 +12,12 @@ namespace vellum::text {
 
 struct Utf8Sequence {
     char32_t character;
-    std::size_t length; // in bytes
+    std::size_t length; // in bytes; 0 for no well-formed sequence
 };
 
-// The well-formed sequence that starts at byte `at` of `text`, or nothing.
-std::optional<Utf8Sequence> DecodeUtf8(std::string_view text, std::size_t at);
+// The well-formed sequence that starts at byte `at` of `text`, or one of length 0. A plain pair
+// rather than an optional, which would travel through memory for every character decoded.
+Utf8Sequence DecodeUtf8(std::string_view text, std::size_t at);
 
 inline constexpr std::size_t kLongestUtf8 = 4;
 

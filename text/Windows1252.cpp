@@ -82,15 +82,16 @@ Conversion FromUtf8(std::string_view text) {
     std::string codes;
     codes.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
-        const std::optional<Utf8Sequence> decoded = DecodeUtf8(text, at);
-        const std::optional<char> code = decoded ? codeOf(decoded->character) : std::nullopt;
+        const Utf8Sequence decoded = DecodeUtf8(text, at);
+        const bool wellFormed = decoded.length != 0;
+        const std::optional<char> code = wellFormed ? codeOf(decoded.character) : std::nullopt;
         if (!code) {
             const std::optional<char32_t> character =
-                decoded ? std::optional(decoded->character) : std::nullopt;
+                wellFormed ? std::optional(decoded.character) : std::nullopt;
             return {std::string(), Unconvertible{character, codes.size() + 1}};
         }
         codes += *code;
-        at += decoded->length;
+        at += decoded.length;
     }
     return {std::move(codes), std::nullopt};
 }
