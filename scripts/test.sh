@@ -34,7 +34,7 @@ echo "==> Building in build/, the benchmarks too, so that they keep building"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLUM_WERROR=ON -DVELLUM_BENCH=ON >/dev/null
 cmake --build build --parallel "$jobs"
 echo "==> Checking the catalogues against the sources, and every shipped language for gaps"
-scripts/check-translations.sh build
+scripts/check-translations.sh
 echo "==> Static analysis with clang-tidy (.clang-tidy)"
 if ! find app component filter text window -name '*.cpp' |
     xargs -P "$jobs" -n 4 clang-tidy -p build --quiet >build/clang-tidy.log 2>&1; then
