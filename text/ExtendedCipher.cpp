@@ -116,9 +116,7 @@ public:
     int Next() {
         if (Left() == 0)
             throw DamagedCipher(cutShort());
-        const char code =
-            component::Unshifted<kTextCipher>(m_shifts.Next(), unsubstituted(m_cipherText[m_at++]));
-        return code - kUnitCodeOffset;
+        return unitOf(m_cipherText[m_at++]);
     }
 
     std::string Take(std::size_t count) {

@@ -2,7 +2,6 @@
 
 #include "text/ExtendedCipher.h"
 #include "text/PrintableForm.h"
-#include "text/Utf8.h"
 #include "text/Windows1252.h"
 
 namespace vellum::text {
@@ -34,7 +33,7 @@ std::string EncryptLine(component::ComponentSecurity& security, std::string_view
         return EncryptExtended(line);
     } catch (const component::ComponentError& error) {
         throw refusalOf(error);
-    } catch (const NotUtf8& notUtf8) {
+    } catch (const Refusal& notUtf8) {
         throw LineRefused({}, notUtf8.Why());
     }
 }

@@ -58,7 +58,6 @@ std::string ToUtf8(std::string_view codes) {
 }
 
 Message Describe(const Unconvertible& unconvertible) {
-    const std::string position = std::to_string(unconvertible.position);
     if (!unconvertible.character)
         return NotUtf8(unconvertible.position).Why();
     const char32_t character = *unconvertible.character;
@@ -71,7 +70,7 @@ Message Describe(const Unconvertible& unconvertible) {
             VELLUM_TRANSLATABLE("Refusal", "Character %1 of the text, \"%2\" (%3), has no "
                                            "Windows-1252 code, so it is not part of any encrypted "
                                            "text."),
-            {position, shown, codePoint.data()}};
+            {std::to_string(unconvertible.position), shown, codePoint.data()}};
 }
 
 // Stops at the first character without a code. Every character before it had one, so the number
