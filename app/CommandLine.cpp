@@ -45,7 +45,7 @@ constexpr int kFirstQtOption = 258;
 struct OwnOption {
     option parsed;
     const char* shown;
-    const char* help; // a line break goes on in the column of the first line
+    text::Translatable help; // a line break goes on in the column of the first line
 };
 constexpr OwnOption kOwnOptions[] = {
     {{"help", no_argument, nullptr, kHelp},
@@ -112,8 +112,8 @@ std::vector<option> allOptions() {
 }
 
 // A message of the command line's own, in the user's language.
-std::string translated(const char* text, std::vector<std::string> arguments = {}) {
-    return filter::Translated({"CommandLine", text, std::move(arguments)});
+std::string translated(text::Translatable text, std::vector<std::string> arguments = {}) {
+    return filter::Translated({text, std::move(arguments)});
 }
 
 // Every message of the program's own goes through here.

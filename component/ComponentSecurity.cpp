@@ -121,10 +121,8 @@ std::string ComponentSecurity::BinaryKeyTable() const {
     return BuildBinaryKeyTable();
 }
 
-// Built once: it never changes, and building it for every call cost a tenth of an encryption.
 const std::string& ComponentSecurity::TextKeyTable() const {
-    static const std::string table = BuildTextKeyTable();
-    return table;
+    return TextCipherTable();
 }
 
 } // namespace vellum::component

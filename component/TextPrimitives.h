@@ -12,7 +12,7 @@
 namespace vellum::component {
 
 // The code (0 to 255) of the character at 1-based `position`.
-inline Int16 CodeAt(const std::string& text, Int32 position) {
+inline Int16 CodeAt(std::string_view text, Int32 position) {
     if (position < 1 || static_cast<std::size_t>(position.get()) > text.size())
         throw Fault("no character at that position");
     return static_cast<unsigned char>(text[static_cast<std::size_t>(position.get()) - 1]);

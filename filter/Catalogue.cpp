@@ -23,9 +23,9 @@ void OpenCatalogue(const std::string& localeDirectory) {
 // gettext files a message with a context under "context\4text", and hands back its own argument
 // when it has no translation.
 std::string Translated(const text::Message& message) {
-    const std::string key = std::string(message.context) + '\4' + message.text;
+    const std::string key = std::string(message.text.context) + '\4' + message.text.english;
     const char* const found = dgettext(kDomain, key.c_str());
-    return text::Filled(found == key.c_str() ? message.text : found, message.arguments);
+    return text::Filled(found == key.c_str() ? message.text.english : found, message.arguments);
 }
 
 } // namespace vellum::filter

@@ -37,8 +37,8 @@ std::string showingControls(const std::string& line) {
     return shown;
 }
 
-std::string systemError(const char* what, int error) {
-    return Translated({"Filter", what, {}}) + ": " + std::strerror(error);
+std::string systemError(text::Translatable what, int error) {
+    return Translated({what, {}}) + ": " + std::strerror(error);
 }
 
 bool writeAll(int out, std::string_view text) {
@@ -97,8 +97,7 @@ std::string LineFilter::decryptedLine(std::string_view line) {
     const std::string decrypted = text::DecryptLine(m_security, line);
     if (decrypted.find('\n') != std::string::npos)
         throw text::LineRefused(
-            {}, {"Refusal",
-                 VELLUM_TRANSLATABLE("Refusal", "The decrypted text holds a line break, so it "
+            {}, {VELLUM_TRANSLATABLE("Refusal", "The decrypted text holds a line break, so it "
                                                 "cannot be written as one line; decrypt it in the "
                                                 "window instead."),
                  {}});
@@ -119,8 +118,7 @@ bool LineFilter::filterLine(std::string_view line) {
             m_output += decryptedLine(line);
         }
     } catch (const text::LineRefused& refusal) {
-        m_failure = Translated({"Filter",
-                                VELLUM_TRANSLATABLE("Filter", "line %1: %2"),
+        m_failure = Translated({VELLUM_TRANSLATABLE("Filter", "line %1: %2"),
                                 {std::to_string(m_lineNumber), Translated(refusal.Why())}});
         return false;
     }
@@ -132,8 +130,7 @@ std::optional<std::string> Run(Direction direction, int in, int out) {
     const bool toTerminal = ::isatty(out) == 1;
     if (direction == Direction::Encrypt && toTerminal)
         return Translated(
-            {"Filter",
-             VELLUM_TRANSLATABLE("Filter",
+            {VELLUM_TRANSLATABLE("Filter",
                                  "bare ciphertexts are not written to a terminal: their control "
                                  "characters would act there as keys.\nAdd --armor for their "
                                  "printable form, or redirect the output, for instance: "

@@ -5,7 +5,6 @@
 // sequence the fuzzer finds.
 #include "filter/LineFilter.h"
 #include "text/PrintableForm.h"
-#include "text/Windows1252.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -45,10 +44,6 @@ bool filterWhole(LineFilter& filter, std::string_view input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const vellum::text::Conversion codes = vellum::text::FromUtf8(input);
-    if (!codes.unconvertible)
-        require(vellum::text::ToUtf8(codes.codes) == input);
-
     // As a printable text: refused as damaged, or unwrapped into a ciphertext whose printable
     // form is what was read.
     try {

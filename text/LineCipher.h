@@ -3,7 +3,6 @@
 #include "component/ComponentSecurity.h"
 #include "text/Message.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -20,13 +19,6 @@ public:
 private:
     std::string m_source;
 };
-
-// The component's descriptions of its errors, which it keeps in English; filed here for the
-// catalogues, so that the front ends show them translated. A refusal that comes from the
-// component carries its description as it is, in the context "ComponentSecurity".
-inline constexpr std::array kComponentDescriptions = {
-    VELLUM_TRANSLATABLE("ComponentSecurity", "Error deciphering encrypted data."),
-    VELLUM_TRANSLATABLE("ComponentSecurity", "Error encrypting data.")};
 
 // The ciphertext of any UTF-8 `line`: plain ASCII, codes 14 to 127, never LF or CR. A line the
 // text cipher carries gets its ciphertext, every other one an extended ciphertext.

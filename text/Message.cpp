@@ -20,7 +20,7 @@ std::string Filled(std::string_view text, const std::vector<std::string>& argume
 }
 
 std::string English(const Message& message) {
-    return Filled(message.text, message.arguments);
+    return Filled(message.text.english, message.arguments);
 }
 
 Refusal::Refusal(Message message)

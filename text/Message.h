@@ -5,18 +5,27 @@
 #include <string_view>
 #include <vector>
 
+namespace vellum::text {
+
+// An English text and the catalogue context it is filed under.
+struct Translatable {
+    const char* context;
+    const char* english;
+};
+
+} // namespace vellum::text
+
 // Marks an English text for the catalogues: lupdate reads it as QT_TRANSLATE_NOOP, xgettext as a
-// context and a message. It stands for the text itself.
-#define VELLUM_TRANSLATABLE(context, text) text
+// context and a message. It stands for the text with its context, so that each is written once.
+#define VELLUM_TRANSLATABLE(context, english) (::vellum::text::Translatable{context, english})
 
 namespace vellum::text {
 
-// What the program tells its user: an English text with %1, %2... where its arguments go, and
-// the catalogue context it is filed under. Each front end translates the text through its own
-// catalogue, tr() in the window and gettext on the command line, and then fills it in.
+// What the program tells its user: an English text with %1, %2... where its arguments go. Each
+// front end translates the text through its own catalogue, tr() in the window and gettext on the
+// command line, and then fills it in.
 struct Message {
-    const char* context;
-    std::string text;
+    Translatable text;
     std::vector<std::string> arguments;
 };
 

@@ -91,8 +91,8 @@ bool hasWrappedLength(std::string_view form) {
     return form.size() >= kDataStart && (form.size() - kDataStart) % kPairDigits != 1;
 }
 
-Message damaged(const char* text, std::vector<std::string> arguments = {}) {
-    return {"Refusal", text, std::move(arguments)};
+Message damaged(Translatable text, std::vector<std::string> arguments = {}) {
+    return {text, std::move(arguments)};
 }
 
 // What is wrong with `form` first, in the order a reader checks it, or nothing.

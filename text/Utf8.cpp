@@ -72,8 +72,7 @@ void AppendUtf8(std::string& text, char32_t character) {
 }
 
 NotUtf8::NotUtf8(std::size_t position)
-    : Refusal({"Refusal",
-               VELLUM_TRANSLATABLE(
+    : Refusal({VELLUM_TRANSLATABLE(
                    "Refusal",
                    "Character %1 of the text is not valid UTF-8; only UTF-8 text can be read."),
                {std::to_string(position)}})

@@ -2,7 +2,6 @@
 
 #include "text/LineCipher.h"
 #include "text/PrintableForm.h"
-#include "text/Windows1252.h"
 #include "window/FormAccessibility.h"
 #include "window/TitleAnimation.h"
 #include "window/modMain.h"
@@ -60,7 +59,7 @@ QString decryptedMessage(const QString& output) {
 // A message of the line layer in the user's language: its text through the window's catalogue,
 // under the context it is filed under, then filled in.
 QString translated(const text::Message& message) {
-    const QString text = QCoreApplication::translate(message.context, message.text.c_str());
+    const QString text = QCoreApplication::translate(message.text.context, message.text.english);
     return QString::fromStdString(text::Filled(text.toStdString(), message.arguments));
 }
 
@@ -316,7 +315,7 @@ void Form1::Timer1_Timer() {
 }
 
 void Form1::FormCaption() {
-    setWindowTitle(QString::fromStdString(text::ToUtf8(NextTitleCaption(iStep))));
+    setWindowTitle(NextTitleCaption(iStep));
 }
 
 void Form1::DumpToClipboard(const QString& sValue) {

@@ -37,9 +37,4 @@ TEST(KeyTables, BinaryTableHasTheRequiredForm) {
     }
 }
 
-TEST(KeyTables, EachCallBuildsTheSameTable) {
-    EXPECT_EQ(vellum::component::BuildTextKeyTable(), vellum::component::BuildTextKeyTable());
-    EXPECT_EQ(vellum::component::BuildBinaryKeyTable(), vellum::component::BuildBinaryKeyTable());
-}
-
 } // namespace

@@ -117,6 +117,48 @@ TEST(LineCipherTest, RefusesADamagedExtendedCiphertextAndDecodesNoneOfIt) {
     }
 }
 
+// Why the line layer refuses `line` in the given direction, or nothing when it does not.
+template <typename Cipher> std::string refusalOf(Cipher cipher, const std::string& line) {
+    component::ComponentSecurity security;
+    try {
+        (void)cipher(security, line);
+    } catch (const LineRefused& refusal) {
+        return refusal.what();
+    }
+    return {};
+}
+
+// Every ill-formed sequence is refused where it starts, never read as some other character. A
+// ciphertext and its printable form are ASCII, so Decrypt refuses the first character beyond it.
+TEST(LineCipherTest, RefusesTextThatIsNotUtf8OrCannotBeEncryptedTextWhereItStarts) {
+    const struct {
+        std::string text;
+        std::size_t position;
+    } malformed[] = {{"ab\x80", 3},           // a lone continuation byte
+                     {"\xC0\x80", 1},         // an overlong NUL
+                     {"\xE0\x80\xAF", 1},     // an overlong slash
+                     {"x\xED\xA0\x80", 2},    // a surrogate
+                     {"\xF4\x90\x80\x80", 1}, // past U+10FFFF
+                     {"\xF5\x80\x80\x80", 1}, // no such lead byte
+                     {"caf\xC3", 4},          // cut short at the end
+                     {"\xE2\x9C", 1},         // cut short
+                     {std::string(99'999, 'a') + "\xE2\x9C", 100'000}};
+    for (const auto& each : malformed) {
+        const std::string why = "Character " + std::to_string(each.position) +
+                                " of the text is not valid UTF-8; only UTF-8 text can be read.";
+        EXPECT_EQ(refusalOf(EncryptLine, each.text), why);
+        EXPECT_EQ(refusalOf(DecryptLine, each.text), why);
+    }
+    EXPECT_EQ(refusalOf(EncryptLine, "\xC3\xA9\xC3\xBC\xE2\x9C"),
+              "Character 3 of the text is not valid UTF-8; only UTF-8 text can be read.");
+    const std::pair<std::string, std::string> beyondAscii[] = {
+        {"ok \xE2\x9C\x93", "Character 4 of the text, \"\xE2\x9C\x93\" (U+2713),"},
+        {"\xC3\xA9\xE2\x9C", "Character 1 of the text, \"\xC3\xA9\" (U+00E9),"},
+        {"vm9_\xF0\x9F\x98\x80", "Character 5 of the text, \"\xF0\x9F\x98\x80\" (U+1F600),"}};
+    for (const auto& [text, why] : beyondAscii)
+        EXPECT_EQ(refusalOf(DecryptLine, text), why + " cannot be part of an encrypted text.");
+}
+
 TEST(LineCipherTest, UnitsThatStandForNoCharacterAreFoundWhereTheyStart) {
     const struct {
         std::string units;

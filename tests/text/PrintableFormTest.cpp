@@ -1,7 +1,7 @@
 #include "text/PrintableForm.h"
 
-#include "component/Cipher.h"
 #include "component/ComponentSecurity.h"
+#include "component/Scramble.h"
 #include "tests/vectors/KnownAnswers.h"
 #include "text/LineCipher.h"
 
@@ -91,7 +91,7 @@ TEST(PrintableFormTest, FormsOfTheEarlierBuildAreWrittenAndReadAlike) {
 TEST(PrintableFormTest, NoCiphertextCanBeginWithThePrefix) {
     // A ciphertext begins with its key character: the table's character at the key position, 1
     // to 81, with "|" written as code 127 and ";" as "~".
-    const std::string table = component::BuildTextKeyTable();
+    const std::string& table = component::TextCipherTable();
     for (std::size_t position = 1; position <= 81; ++position) {
         char key = table[position - 1];
         key = key == '|' ? '\x7f' : key == ';' ? '~' : key;

@@ -1,33 +1,33 @@
 #include "window/TitleAnimation.h"
 
 #include <QTest>
-#include <string>
-#include <vector>
 
 class TitleAnimationTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each typing caption: the title's first characters, the newest one shown as the character
+    // whose Windows-1252 code is its code plus 60 (146, 161, 168, 168, 177, 169, 157, 174, 167,
+    // 117), which a 0x80-0x9F table out of place, or the code taken as Latin-1, would change.
     void typesTheTitleOutThenHoldsItNineTicks() {
-        // Each typing caption: the title's first characters, the newest one with its code plus 60.
-        const std::vector<std::string> expected = {
-            " v4.0",
-            "\x92 v4.0",
-            "V\xa1 v4.0",
-            "Ve\xa8 v4.0",
-            "Vel\xa8 v4.0",
-            "Vell\xb1 v4.0",
-            "Vellu\xa9 v4.0",
-            "Vellum\x9d v4.0",
-            "Velluma\xae v4.0",
-            "Vellumar\xa7 v4.0",
-            "Vellumarku v4.0",
+        const QStringList expected = {
+            QStringLiteral(" v4.0"),
+            QStringLiteral("\u2019 v4.0"),
+            QStringLiteral("V\u00a1 v4.0"),
+            QStringLiteral("Ve\u00a8 v4.0"),
+            QStringLiteral("Vel\u00a8 v4.0"),
+            QStringLiteral("Vell\u00b1 v4.0"),
+            QStringLiteral("Vellu\u00a9 v4.0"),
+            QStringLiteral("Vellum\u009d v4.0"),
+            QStringLiteral("Velluma\u00ae v4.0"),
+            QStringLiteral("Vellumar\u00a7 v4.0"),
+            QStringLiteral("Vellumarku v4.0"),
         };
         qint16 step = 0;
-        for (const auto& caption : expected)
+        for (const QString& caption : expected)
             QCOMPARE(vellum::window::NextTitleCaption(step), caption);
         for (int tick = 11; tick <= 19; ++tick)
-            QCOMPARE(vellum::window::NextTitleCaption(step), std::string("Vellumark9 v4.0"));
+            QCOMPARE(vellum::window::NextTitleCaption(step), QStringLiteral("Vellumark9 v4.0"));
         QCOMPARE(step, qint16(20));
         QCOMPARE(vellum::window::NextTitleCaption(step), expected[1]);
         QCOMPARE(step, qint16(2));
@@ -36,11 +36,11 @@ private slots:
     void cyclesThroughNineteenCaptionsForEver() {
         qint16 step = 0;
         (void)vellum::window::NextTitleCaption(step);
-        std::vector<std::string> cycle;
+        QStringList cycle;
         for (int tick = 0; tick < 19; ++tick)
             cycle.push_back(vellum::window::NextTitleCaption(step));
         for (int round = 0; round < 50; ++round) {
-            for (const auto& caption : cycle)
+            for (const QString& caption : cycle)
                 QCOMPARE(vellum::window::NextTitleCaption(step), caption);
         }
         QVERIFY(step >= 1 && step <= 20);

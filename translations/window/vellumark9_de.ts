@@ -47,8 +47,8 @@
         <translation>Zeichen %1 des Textes ist kein gültiges UTF-8; nur UTF-8-Text kann gelesen werden.</translation>
     </message>
     <message>
-        <source>Character %1 of the text, &quot;%2&quot; (%3), has no Windows-1252 code, so it is not part of any encrypted text.</source>
-        <translation>Zeichen %1 des Textes, „%2“ (%3), hat keinen Windows-1252-Code und gehört daher zu keinem verschlüsselten Text.</translation>
+        <source>Character %1 of the text, &quot;%2&quot; (%3), cannot be part of an encrypted text.</source>
+        <translation>Zeichen %1 des Textes, „%2“ (%3), kann nicht Teil eines verschlüsselten Textes sein.</translation>
     </message>
 </context>
 <context>

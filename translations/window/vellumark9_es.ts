@@ -47,8 +47,8 @@
         <translation>El carácter %1 del texto no es UTF-8 válido; solo se puede leer texto UTF-8.</translation>
     </message>
     <message>
-        <source>Character %1 of the text, &quot;%2&quot; (%3), has no Windows-1252 code, so it is not part of any encrypted text.</source>
-        <translation>El carácter %1 del texto, «%2» (%3), no tiene código Windows-1252, así que no forma parte de ningún texto cifrado.</translation>
+        <source>Character %1 of the text, &quot;%2&quot; (%3), cannot be part of an encrypted text.</source>
+        <translation>El carácter %1 del texto, «%2» (%3), no puede formar parte de un texto cifrado.</translation>
     </message>
 </context>
 <context>

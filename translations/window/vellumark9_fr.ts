@@ -47,8 +47,8 @@
         <translation>Le caractère %1 du texte n’est pas de l’UTF-8 valide ; seul du texte UTF-8 peut être lu.</translation>
     </message>
     <message>
-        <source>Character %1 of the text, &quot;%2&quot; (%3), has no Windows-1252 code, so it is not part of any encrypted text.</source>
-        <translation>Le caractère %1 du texte, « %2 » (%3), n’a pas de code Windows-1252 ; il ne fait donc partie d’aucun texte chiffré.</translation>
+        <source>Character %1 of the text, &quot;%2&quot; (%3), cannot be part of an encrypted text.</source>
+        <translation>Le caractère %1 du texte, « %2 » (%3), ne peut pas faire partie d’un texte chiffré.</translation>
     </message>
 </context>
 <context>
