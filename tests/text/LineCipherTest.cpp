@@ -1,5 +1,6 @@
 #include "text/LineCipher.h"
 
+#include "component/Scramble.h"
 #include "tests/vectors/KnownAnswers.h"
 #include "text/ExtendedCipher.h"
 #include "text/PrintableForm.h"
@@ -78,21 +79,41 @@ TEST(LineCipherTest, EveryLineComesBackAndOnlyTheCarriedOnesKeepTheEarlierFormat
     }
 }
 
-TEST(LineCipherTest, EachCharacterCostsWhatItsKindAllowsAndALongLineLittleMore) {
-    const struct {
-        std::u32string characters;
-        std::size_t cost; // each
-    } cases[] = {{U"a ~}\t", 1},
-                 {std::u32string(U"\0\r\n\x7f", 4), 2},
-                 {U"\u00e9\u00df\u0142\u0151\u011f\u00f1\u00ff\u017f", 2},
-                 {U"\u2018\u2019\u201c\u201d\u201e\u2013\u2014\u2026\u20ac\u200d", 2},
-                 {U"\u042f\u03a9\u0436", 2},
-                 {U"\u4e2d\u05e9\u0905\ufeff\uffff", 3},
-                 {U"\U0001F600\U00010000\U0010FFFF", 4}};
-    for (const auto& each : cases)
-        for (const char32_t character : each.characters)
-            EXPECT_EQ(UnitsOf(utf8Of(std::u32string(1, character))).size(), each.cost)
-                << static_cast<unsigned>(character);
+// Each character's units, worked out by hand from the format's description, at both ends of
+// every range of the two-unit list and just outside them, and at the ends of the other forms;
+// and a long line costs little more than its units.
+TEST(LineCipherTest, EachCharacterHasTheUnitsTheFormatGivesItAndALongLineLittleMore) {
+    const std::pair<char32_t, std::string> cases[] = {{0x0000, {96, 0}},
+                                                      {0x0008, {96, 8}},
+                                                      {0x0009, {95}},
+                                                      {0x000A, {96, 9}},
+                                                      {0x001F, {96, 30}},
+                                                      {0x0020, {0}},
+                                                      {0x007E, {94}},
+                                                      {0x007F, {96, 31}},
+                                                      {0x017F, {98, 65}},
+                                                      {0x0180, {103, 3, 51}},
+                                                      {0x036F, {103, 7, 102}},
+                                                      {0x0370, {98, 66}},
+                                                      {0x04FF, {102, 21}},
+                                                      {0x0500, {103, 11, 59}},
+                                                      {0x1FFF, {103, 73, 88}},
+                                                      {0x2000, {102, 22}},
+                                                      {0x204F, {102, 101}},
+                                                      {0x2050, {103, 74, 58}},
+                                                      {0x20AB, {103, 75, 38}},
+                                                      {0x20AC, {102, 102}},
+                                                      {0x20AD, {103, 75, 40}},
+                                                      {0xD7FF, {107, 54, 17}},
+                                                      {0xE000, {107, 72, 68}},
+                                                      {0xFFFF, {108, 35, 45}},
+                                                      {0x10000, {109, 5, 35, 46}},
+                                                      {0x10FFFF, {109, 90, 47, 4}}};
+    for (const auto& [character, units] : cases) {
+        const std::string line = utf8Of(std::u32string(1, character));
+        EXPECT_EQ(UnitsOf(line), units) << static_cast<unsigned>(character);
+        EXPECT_EQ(TextOfUnits(units), line) << static_cast<unsigned>(character);
+    }
     component::ComponentSecurity security;
     for (const std::string& line : linesToCarry()) {
         const std::size_t units = UnitsOf(line).size();
@@ -159,15 +180,74 @@ TEST(LineCipherTest, RefusesTextThatIsNotUtf8OrCannotBeEncryptedTextWhereItStart
         EXPECT_EQ(refusalOf(DecryptLine, text), why + " cannot be part of an encrypted text.");
 }
 
+// An extended ciphertext of `header` and `units` as given, however a writer would write them.
+std::string extendedOf(const std::string& header, const std::string& units) {
+    testing::SequenceRandom random;
+    testing::FixedClock clock;
+    component::Scrambler<component::kTextCipher> scrambler(
+        component::TextCipherTable(), 110, header.size() + units.size(), random, clock);
+    scrambler.Shift(header, 14);
+    scrambler.Shift(units, 14);
+    return scrambler.Finish();
+}
+
+// A reader takes the count in any number of digits from 1 to 9, leading zeros and all, and
+// refuses a header of 0 or 10 digits, or one whose check is off by one, where it goes wrong.
+TEST(LineCipherTest, ReadsHeadersOfOneToNineCountDigitsWithTheirCheckAndNoOthers) {
+    const std::string line = utf8Of(U"Gr\u00fc\u00dfe");
+    const std::string units = UnitsOf(line);
+    for (int digits = 0; digits <= 10; ++digits) {
+        std::string header(1, static_cast<char>(digits));
+        if (digits > 0)
+            header += std::string(static_cast<std::size_t>(digits - 1), '\0') +
+                      static_cast<char>(units.size());
+        const int check = (digits + (digits > 0 ? static_cast<int>(units.size()) : 0)) % 111;
+        for (const int off : {0, 1}) {
+            const std::string cipherText =
+                extendedOf(header + static_cast<char>((check + off) % 111), units);
+            const bool readable = digits >= 1 && digits <= 9 && off == 0;
+            const std::string why = refusalOf(DecryptLine, cipherText);
+            EXPECT_EQ(why.empty(), readable) << digits << " digits, check off by " << off;
+            if (readable)
+                EXPECT_EQ(DecryptExtended(cipherText), line);
+            else
+                EXPECT_NE(why.find("does not fit its structure"), std::string::npos) << why;
+        }
+    }
+}
+
+// A length character that says 110 marks an extended ciphertext only after a key character,
+// one of the table's first 81: after any other first character it is an ordinary ciphertext of
+// no characters, as every earlier build reads it.
+TEST(LineCipherTest, OnlyAKeyCharacterMakesALengthOf110Extended) {
+    const std::string& table = component::TextCipherTable();
+    const auto saying110After = [&table](char first, int base) {
+        const char length =
+            static_cast<char>((table[static_cast<std::size_t>(base)] + 110) % 111 + 14);
+        return std::string{first, length == '|'   ? '\x7f'
+                                  : length == ';' ? '~'
+                                                  : length} +
+               std::string(28, 'x');
+    };
+    component::ComponentSecurity security;
+    EXPECT_TRUE(IsExtended(saying110After(table[0], 1)));
+    EXPECT_TRUE(IsExtended(saying110After(table[80], 81)));
+    for (const std::string& ordinary : {saying110After('\x01', 0), saying110After(table[81], 82)}) {
+        EXPECT_FALSE(IsExtended(ordinary));
+        EXPECT_EQ(DecryptLine(security, ordinary), "");
+    }
+}
+
 TEST(LineCipherTest, UnitsThatStandForNoCharacterAreFoundWhereTheyStart) {
     const struct {
         std::string units;
         std::size_t brokenAt;
     } cases[] = {{{0, 110}, 1},
                  {{5, 96}, 1},          // a lead without the unit after it
-                 {{102, 110}, 0},       // past the two-unit list's 769 entries
-                 {{107, 54, 18}, 0},    // U+D800, a surrogate
-                 {{109, 100, 0, 0}, 0}, // past U+10FFFF
+                 {{102, 103}, 0},       // the first past the two-unit list's 769 entries
+                 {{107, 54, 18}, 0},    // U+D800, the first surrogate
+                 {{107, 72, 67}, 0},    // U+DFFF, the last
+                 {{109, 90, 47, 5}, 0}, // U+110000, past the last character
                  {{33, 33, 109, 10, 0}, 2}};
     for (const auto& each : cases) {
         try {

@@ -111,7 +111,15 @@ TEST(PrintableFormTest, RefusesEachKindOfDamageAndSaysWhy) {
         {form.substr(0, 7) + "___" + form.substr(10), "check does not match"},
         {"vm8_" + form.substr(4), "does not begin with vm9_"},
         {"vm9_", "a length no printable text has"},
+        // Checked forms worked out by hand: a rest past 1 in a last odd code, a rest past 3 in a
+        // pair, a half past 56.
+        {"vm9_00932", "character 9 stands for no scrambled text"},
+        {"vm9_00F004", "character 10 stands for no scrambled text"},
+        {"vm9_010v01", "character 8 stands for no scrambled text"},
     };
+    // Sound forms worked out by hand, of one code and of a pair at the highest half and rest.
+    EXPECT_EQ(unwrapOf("vm9_00530").cipherText, "\x14");
+    EXPECT_EQ(unwrapOf("vm9_015u03").cipherText, "\x7f\x0f");
     for (const auto& each : cases) {
         ASSERT_TRUE(LooksWrapped(each.damaged)) << each.damaged;
         const Unwrapped unwrapped = unwrapOf(each.damaged);
