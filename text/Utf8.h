@@ -15,8 +15,7 @@ struct Utf8Sequence {
     std::size_t length; // in bytes; 0 for no well-formed sequence
 };
 
-// The well-formed sequence that starts at byte `at` of `text`, or one of length 0. A plain pair
-// rather than an optional, which would travel through memory for every character decoded.
+// The well-formed sequence that starts at byte `at` of `text`, or one of length 0 where none does.
 Utf8Sequence DecodeUtf8(std::string_view text, std::size_t at);
 
 inline constexpr std::size_t kLongestUtf8 = 4;
