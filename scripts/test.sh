@@ -4,7 +4,8 @@
 # every test again, the window's included, under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and the fuzz harnesses over their corpus. Needs no display. Warnings are errors here.
 #
-# With --quick: builds and runs the unit tests of the Qt-free libraries only (build-quick/), the
+# Every build goes through a preset of CMakePresets.json, which holds its flags. With --quick:
+# builds and runs the unit tests of the Qt-free libraries only (preset quick, build-quick/), the
 # loop to run while changing them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,15 +13,14 @@ source scripts/deps.sh
 jobs=$(nproc)
 
 if [ "${1:-}" = --quick ]; then
-    vellum_need "for the quick tests" cmake make g++ libgtest-dev gettext
+    vellum_need "for the quick tests" "${VELLUM_QUICK_PACKAGES[@]}"
     echo "==> Building the unit tests in build-quick/"
-    cmake -S . -B build-quick -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLUM_WINDOW=OFF \
-        -DVELLUM_WERROR=ON >/dev/null
-    cmake --build build-quick --parallel "$jobs"
-    exec ctest --test-dir build-quick --output-on-failure --parallel "$jobs"
+    cmake --preset quick >/dev/null
+    cmake --build --preset quick --parallel "$jobs"
+    exec ctest --preset quick --parallel "$jobs"
 fi
 
-vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" \
+vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" "${VELLUM_QUICK_PACKAGES[@]}" \
     xvfb xauth openbox xdotool xclip x11-utils dbus at-spi2-core python3-pyatspi orca \
     clang libclang-rt-dev \
     desktop-file-utils appstream dpkg-dev file lintian man-db clang-format clang-tidy \
@@ -30,32 +30,30 @@ vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" \
 echo "==> Checking the formatting against .clang-format"
 find app bench component filter fuzz tests text window -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
 
-echo "==> Building in build/, the benchmarks too, so that they keep building"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLUM_WERROR=ON -DVELLUM_BENCH=ON >/dev/null
-cmake --build build --parallel "$jobs"
+echo "==> Building in build-dev/, the benchmarks too, so that they keep building"
+cmake --preset dev >/dev/null
+cmake --build --preset dev --parallel "$jobs"
 echo "==> Checking the catalogues against the sources, and every shipped language for gaps"
 scripts/check-translations.sh
 echo "==> Static analysis with clang-tidy (.clang-tidy)"
 if ! find app component filter text window -name '*.cpp' |
-    xargs -P "$jobs" -n 4 clang-tidy -p build --quiet >build/clang-tidy.log 2>&1; then
-    grep -E -A4 '(warning|error):' build/clang-tidy.log
+    xargs -P "$jobs" -n 4 clang-tidy -p build-dev --quiet >build-dev/clang-tidy.log 2>&1; then
+    grep -E -A4 '(warning|error):' build-dev/clang-tidy.log
     echo "==> clang-tidy found the problems above" >&2
     exit 1
 fi
 echo "==> Running the tests"
-ctest --test-dir build --output-on-failure --parallel "$jobs"
-echo "==> Hardening of the programs scripts/run.sh builds"
-(source tests/packaging/lib.sh && check_hardening build/bin/vellumark9 \
-    build/libexec/vellumark9/vellumark9-window)
+ctest --preset dev --parallel "$jobs"
+echo "==> Hardening of the programs"
+(source tests/packaging/lib.sh && check_hardening build-dev/bin/vellumark9 \
+    build-dev/libexec/vellumark9/vellumark9-window)
 
 echo "==> The Debian package (dpkg-buildpackage twice, lintian, hardening-check, autopkgtest)"
 tests/packaging/check_package.sh
 
 echo "==> Fuzzing each harness for 30 seconds (build-fuzz/)"
-CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLUM_FUZZ=ON \
-    -DVELLUM_WINDOW=OFF -DVELLUM_UNIT_TESTS=OFF -DVELLUM_WERROR=ON >/dev/null
-cmake --build build-fuzz --parallel "$jobs" --target fuzz_decrypt fuzz_decrypt_binary \
-    fuzz_line_filter
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --parallel "$jobs"
 for harness in fuzz/corpus/*/; do
     name=$(basename "$harness")
     found=$(mktemp -d)
@@ -71,9 +69,8 @@ for harness in fuzz/corpus/*/; do
 done
 
 echo "==> Every test but the package's under AddressSanitizer and UndefinedBehaviorSanitizer (build-sanitize/)"
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELLUM_SANITIZE=ON -DVELLUM_WERROR=ON >/dev/null
-cmake --build build-sanitize --parallel "$jobs"
-# The window's end-to-end tests run the sanitized program too; tests/lsan.supp names the leaks
-# that are Qt's own.
-LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:fast_unwind_on_malloc=0" \
-    ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs" -LE packaging
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize --parallel "$jobs"
+# The window's end-to-end tests run the sanitized program too; tests/lsan.supp, which the preset
+# names, holds the leaks that are Qt's own.
+ctest --preset sanitize --parallel "$jobs"
