@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
 
-#include "Version.h"
 #include "filter/Catalogue.h"
 #include "filter/LineFilter.h"
+#include "generated/Version.h"
 
 #include <algorithm>
 #include <array>
@@ -157,7 +157,11 @@ std::string helpText() {
     return text + '\n' +
            translated(VELLUM_TRANSLATABLE(
                "CommandLine", "Qt's own options, such as -platform and -style, reach the window; "
-                              "see\nvellumark9(1).\n"));
+                              "see\nvellumark9(1).\n")) +
+           translated(VELLUM_TRANSLATABLE("CommandLine",
+                                          "The same in any web browser, offline: the page\n%1 "
+                                          "(package vellumark9-web).\n"),
+                      {VELLUM_PAGE_PATH});
 }
 
 std::string versionText() {

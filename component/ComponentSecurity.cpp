@@ -1,7 +1,7 @@
 #include "component/ComponentSecurity.h"
 
-#include "Version.h"
 #include "component/Cipher.h"
+#include "generated/Version.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,12 +1,15 @@
 #include "component/RandomSource.h"
 
-#include <bit>
 #include <chrono>
+#include <cstring>
 
 namespace vellum::component {
 
 void MixingRandom::Reseed(double seed) {
-    m_state = Mix(m_state ^ std::bit_cast<std::uint64_t>(seed));
+    // The seed's bits, copied: the page's C++ library on Debian 12 has no std::bit_cast.
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &seed, sizeof bits);
+    m_state = Mix(m_state ^ bits);
 }
 
 float MixingRandom::Draw() {

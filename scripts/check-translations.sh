@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 copy=$(mktemp -d)
 trap 'rm -rf "$copy"' EXIT
-cp -a app data filter scripts text translations window "$copy/"
+cp -a app data filter scripts text translations web window "$copy/"
 "$copy/scripts/update-translations.sh"
 status=0
 for catalogue in translations/po/*.po translations/po/*.pot translations/man/*.po \

@@ -25,10 +25,20 @@ vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" "${VELL
     clang libclang-rt-dev \
     desktop-file-utils appstream dpkg-dev file lintian man-db clang-format clang-tidy \
     build-essential debhelper devscripts autopkgtest faketime diffoscope-minimal libbenchmark-dev libssl-dev \
-    qt6-translations-l10n locales-all
+    qt6-translations-l10n locales-all emscripten chromium chromium-driver python3-selenium
+# npm fetches axe-core for the page's audit; a Node.js from outside Debian brings its own npm.
+command -v npm >/dev/null || vellum_need "to fetch the page's audit" npm
 
 echo "==> Checking the formatting against .clang-format"
-find app bench component filter fuzz tests text window -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
+find app bench component filter fuzz tests text web window -name '*.cpp' -o -name '*.h' |
+    xargs clang-format --dry-run --Werror
+
+echo "==> The offline page with Emscripten, and the Qt-free unit tests on it under node (build-web/)"
+cmake --preset web >/dev/null
+cmake --build --preset web --parallel "$jobs"
+ctest --preset web --parallel "$jobs"
+echo "==> axe-core for the page's audit, as its lockfile pins it (npm ci)"
+npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
 
 echo "==> Building in build-dev/, the benchmarks too, so that they keep building"
 cmake --preset dev >/dev/null

@@ -7,13 +7,14 @@
 #   scripts/update-translations.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# lupdate over the same files on every release: the window's own and the line layer's, with the
+# lupdate over the same files on every release: the window's own, the line layer's and the page's, with the
 # include root that tells it Form1's namespace.
 languages=$(cat translations/po/LINGUAS)
 ts_files=()
 for language in $languages; do ts_files+=("translations/window/vellumark9_$language.ts"); done
 "$(qtpaths6 --query QT_HOST_BINS)/lupdate" -silent -I . -tr-function-alias QT_TRANSLATE_NOOP+=VELLUM_TRANSLATABLE \
-    -locations none -no-obsolete window/Form1.h window/Form1.cpp text/*.h text/*.cpp -ts "${ts_files[@]}"
+    -locations none -no-obsolete window/Form1.h window/Form1.cpp \
+    text/*.h text/*.cpp web/page.js -ts "${ts_files[@]}"
 
 pot=translations/po/vellumark9.pot
 sources=$(ls app/*.cpp filter/*.cpp text/*.cpp text/*.h | LC_ALL=C sort)

@@ -1,6 +1,6 @@
 #include "window/Startup.h"
 
-#include "Version.h"
+#include "generated/Version.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

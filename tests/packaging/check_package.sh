@@ -16,7 +16,7 @@ tree_files() {
     if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
         git ls-files -z --cached --others --exclude-standard
     else
-        find . -path './build*' -prune -o -type f -printf '%P\0'
+        find . \( -path './build*' -o -name node_modules \) -prune -o -type f -printf '%P\0'
     fi
 }
 
@@ -48,6 +48,14 @@ check_hardening "$scratch/root/usr/bin/vellumark9" "$scratch/root/usr/libexec/ve
 check_tree "$scratch/root" "$(dirname "$0")/packaged_files.txt"
 [ "$(zcat "$scratch/root/usr/share/doc/vellumark9/changelog.gz" | head -n 1 | cut -d' ' -f2)" = \
     "($version)" ] || { echo "FAIL: the changelog does not begin with $version"; exit 1; }
+# The page's own package: the page, made from the same sources, and Debian's documents.
+dpkg-deb -x "$scratch/first/vellumark9-web_${version}_all.deb" "$scratch/web"
+diff -u <(printf '%s\n' usr/share/doc/vellumark9-web/changelog.gz \
+    usr/share/doc/vellumark9-web/copyright usr/share/vellumark9/vellumark9.html) \
+    <(cd "$scratch/web" && find . -type f | sed 's|^\./||' | sort) ||
+    { echo "FAIL: vellumark9-web holds other files"; exit 1; }
+grep -q 'Content-Security-Policy' "$scratch/web/usr/share/vellumark9/vellumark9.html" ||
+    { echo "FAIL: the packaged page carries no policy"; exit 1; }
 
 echo "    a second build: another folder, a day later, umask 0002, another locale"
 (umask 0002 && build "$scratch/second/elsewhere" env DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" \

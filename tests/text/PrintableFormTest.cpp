@@ -62,7 +62,7 @@ TEST(PrintableFormTest, CarriesEveryCiphertextBackWholeInLettersDigitsAndUndersc
 
 // Any codes 14 to 127, in texts far longer than a line, whose digits' places grow large.
 TEST(PrintableFormTest, CarriesLongTextsBackAndRefusesTheirStrayCodes) {
-    for (const std::size_t length : {4095, 4096, 4097, 4111, 9001}) {
+    for (const std::size_t length : {4095U, 4096U, 4097U, 4111U, 9001U}) {
         std::string codes;
         for (std::size_t at = 0; at < length; ++at)
             codes += static_cast<char>(14 + at * 37 % 114);
@@ -136,7 +136,7 @@ TEST(PrintableFormTest, CatchesASingleChangedCharacter) {
     int changes = 0;
     int caught = 0;
     const std::vector<std::string> made = cipherTexts(1);
-    for (const std::size_t which : {0, 29, 60, 109}) {
+    for (const std::size_t which : {0U, 29U, 60U, 109U}) {
         const std::string form = Wrap(made[which]);
         for (std::size_t at = 0; at < form.size(); ++at)
             for (char replacement = ' '; replacement <= '~'; ++replacement) {

@@ -13,6 +13,37 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Scrambles a line of text and unscrambles it again, in this page alone: nothing leaves it and nothing is kept. It is a scrambler, not encryption: anyone who has this page or Vellumark9 can read every text it makes.</source>
+        <translation>Verwürfelt eine Textzeile und entwürfelt sie wieder, allein in dieser Seite: nichts verlässt sie, und nichts wird gespeichert. Es ist ein Verwürfler, keine Verschlüsselung: Wer diese Seite oder Vellumark9 hat, kann jeden Text lesen, den sie erzeugt.</translation>
+    </message>
+    <message>
+        <source>Dec&amp;rypt</source>
+        <translation>Ent&amp;schlüsseln</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>The clipboard cannot be written here: select the text and copy it yourself.</source>
+        <translation>Die Zwischenablage kann hier nicht beschrieben werden: Markieren Sie den Text und kopieren Sie ihn selbst.</translation>
+    </message>
+    <message>
+        <source>Copied the link.</source>
+        <translation>Der Link wurde kopiert.</translation>
+    </message>
+    <message>
+        <source>Copied the output.</source>
+        <translation>Die Ausgabe wurde kopiert.</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>The encrypted text is damaged: it has been cut short. Nothing was decrypted.</source>

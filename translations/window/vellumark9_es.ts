@@ -13,6 +13,37 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Scrambles a line of text and unscrambles it again, in this page alone: nothing leaves it and nothing is kept. It is a scrambler, not encryption: anyone who has this page or Vellumark9 can read every text it makes.</source>
+        <translation>Codifica una línea de texto y la vuelve a decodificar, solo en esta página: nada sale de ella y nada se guarda. Es un codificador, no cifrado: cualquiera que tenga esta página o Vellumark9 puede leer todos los textos que produce.</translation>
+    </message>
+    <message>
+        <source>Dec&amp;rypt</source>
+        <translation>Descif&amp;rar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Copiar enlace</translation>
+    </message>
+    <message>
+        <source>The clipboard cannot be written here: select the text and copy it yourself.</source>
+        <translation>Aquí no se puede escribir en el portapapeles: seleccione el texto y cópielo usted mismo.</translation>
+    </message>
+    <message>
+        <source>Copied the link.</source>
+        <translation>Se ha copiado el enlace.</translation>
+    </message>
+    <message>
+        <source>Copied the output.</source>
+        <translation>Se ha copiado la salida.</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>The encrypted text is damaged: it has been cut short. Nothing was decrypted.</source>

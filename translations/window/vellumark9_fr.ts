@@ -13,6 +13,37 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Scrambles a line of text and unscrambles it again, in this page alone: nothing leaves it and nothing is kept. It is a scrambler, not encryption: anyone who has this page or Vellumark9 can read every text it makes.</source>
+        <translation>Brouille une ligne de texte puis la débrouille, dans cette seule page : rien n’en sort et rien n’est conservé. C’est un brouilleur, pas du chiffrement : quiconque a cette page ou Vellumark9 peut lire chaque texte qu’elle produit.</translation>
+    </message>
+    <message>
+        <source>Dec&amp;rypt</source>
+        <translation>Déchiff&amp;rer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Copier le lien</translation>
+    </message>
+    <message>
+        <source>The clipboard cannot be written here: select the text and copy it yourself.</source>
+        <translation>Le presse-papiers ne peut pas être écrit ici : sélectionnez le texte et copiez-le vous-même.</translation>
+    </message>
+    <message>
+        <source>Copied the link.</source>
+        <translation>Le lien a été copié.</translation>
+    </message>
+    <message>
+        <source>Copied the output.</source>
+        <translation>La sortie a été copiée.</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>The encrypted text is damaged: it has been cut short. Nothing was decrypted.</source>
