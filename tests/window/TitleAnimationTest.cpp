@@ -32,19 +32,6 @@ private slots:
         QCOMPARE(vellum::window::NextTitleCaption(step), expected[1]);
         QCOMPARE(step, qint16(2));
     }
-
-    void cyclesThroughNineteenCaptionsForEver() {
-        qint16 step = 0;
-        (void)vellum::window::NextTitleCaption(step);
-        QStringList cycle;
-        for (int tick = 0; tick < 19; ++tick)
-            cycle.push_back(vellum::window::NextTitleCaption(step));
-        for (int round = 0; round < 50; ++round) {
-            for (const QString& caption : cycle)
-                QCOMPARE(vellum::window::NextTitleCaption(step), caption);
-        }
-        QVERIFY(step >= 1 && step <= 20);
-    }
 };
 
 QTEST_APPLESS_MAIN(TitleAnimationTest)
