@@ -145,6 +145,24 @@ def keyboard(driver):
           "Decrypt has an access key the browser leaves free")
 
 
+def clipboard(driver):
+    """Copy takes the output, Copy as Printable Text only what Encrypt wrote there."""
+    driver.execute_cdp_cmd("Browser.grantPermissions",
+                           {"permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+    read = "navigator.clipboard.readText().then(arguments[0])"
+    command(driver, "encrypt", LINES[1])
+    driver.find_element(By.ID, "copy-printable").click()
+    check(filtered([driver.execute_async_script(read)], "--decrypt") == [LINES[1]],
+          "Copy as Printable Text copies the printable form")
+    check(announced(driver) == "Copied the scrambled text as printable text.", "copy said")
+    driver.execute_script("document.getElementById('output').value += 'x'")
+    driver.find_element(By.ID, "copy").click()
+    check(driver.execute_async_script(read).endswith("x"), "Copy copies the output")
+    driver.find_element(By.ID, "copy-printable").click()
+    check(driver.find_element(By.ID, "alert").text.startswith("There is no scrambled text"),
+          "no printable form of an output Encrypt did not write")
+
+
 def behaviour(driver, address):
     markup = LINES[8]
     cipher, _ = command(driver, "encrypt", markup)
@@ -210,6 +228,7 @@ def main():
             opened(driver, address)
             interop(driver)
             keyboard(driver)
+            clipboard(driver)
             behaviour(driver, address)
             no_requests_but_the_page(driver, address)
             audit(driver)
