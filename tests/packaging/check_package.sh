@@ -71,7 +71,8 @@ done
 echo "    reproducible: $(cd "$scratch/first" && ls ./*.deb | xargs -n1 basename | paste -sd ' ') byte for byte"
 
 echo "    the package's own tests, installed (autopkgtest)"
-autopkgtest "$package" "$scratch/first/vellumark9-$version/" -- null >"$scratch/autopkgtest.log" 2>&1 ||
+autopkgtest "$package" "$scratch/first/vellumark9-web_${version}_all.deb" \
+    "$scratch/first/vellumark9-$version/" -- null >"$scratch/autopkgtest.log" 2>&1 ||
     { cat "$scratch/autopkgtest.log"; echo "FAIL: autopkgtest"; exit 1; }
 awk '/@@@@ summary$/ { on = 1; next } /^autopkgtest \[/ { on = 0 } on { print "    " $0 }' \
     "$scratch/autopkgtest.log"
