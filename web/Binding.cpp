@@ -30,10 +30,17 @@ struct Outcome {
 template <typename Cipher> Outcome run(Cipher cipher, const std::string& line) {
     static component::ComponentSecurity security; // the page's one component, as the window's
     try {
-        return {.done = true, .line = cipher(security, line)};
+        return {.done = true,
+                .line = cipher(security, line),
+                .source = {},
+                .context = {},
+                .english = {},
+                .arguments = {}};
     } catch (const text::LineRefused& refusal) {
         const text::Message& why = refusal.Why();
-        return {.source = refusal.Source().empty() ? kFormSource : refusal.Source(),
+        return {.done = false,
+                .line = {},
+                .source = refusal.Source().empty() ? kFormSource : refusal.Source(),
                 .context = why.text.context,
                 .english = why.text.english,
                 .arguments = why.arguments};
