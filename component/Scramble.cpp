@@ -29,10 +29,13 @@ Int32 drawnKey(RandomSource& random, Clock& clock, float keySpan) {
     return DrawScaled(random, keySpan, 1.0F);
 }
 
+// Each character is written with the final substitutions made, so that a text is gone through
+// once.
+template <const CipherFormat& format>
 void appendFillers(std::string& cipherText, std::size_t count, std::optional<char> filler,
                    RandomSource& random) {
     for (std::size_t at = 0; at < count; ++at)
-        cipherText += filler ? *filler : RandomFiller(random);
+        cipherText += Substituted<format>(filler ? *filler : RandomFiller(random));
 }
 
 // The key character, the length character and the pad fillers.
@@ -41,10 +44,10 @@ std::string headOf(const std::string& table, Int32 key, Int32 lengthSaid, std::s
                    RandomSource& random) {
     std::string head;
     head.reserve(std::max<std::size_t>(kShortestCipherText, 9 + characters));
-    head += CharacterOf(CodeAt(table, key));
-    head +=
-        CharacterOf((Int32(CodeAt(table, key + 1)) + lengthSaid) % format.modulus + format.offset);
-    appendFillers(head, static_cast<std::size_t>(key.get() % 8), format.padFiller, random);
+    head += Substituted<format>(CharacterOf(CodeAt(table, key)));
+    head += Substituted<format>(
+        CharacterOf((Int32(CodeAt(table, key + 1)) + lengthSaid) % format.modulus + format.offset));
+    appendFillers<format>(head, static_cast<std::size_t>(key.get() % 8), format.padFiller, random);
     return head;
 }
 
@@ -99,18 +102,17 @@ void Scrambler<format>::Shift(std::string_view plain, int raisedBy) {
     // the compiler knows, change the string's own size and buffer.
     char* const out = m_cipherText.data() + start;
     for (std::size_t at = 0; at < plain.size(); ++at)
-        out[at] =
-            shifted<format>(m_shifts.Next(), static_cast<unsigned char>(plain[at]) + raisedBy);
+        out[at] = Substituted<format>(
+            shifted<format>(m_shifts.Next(), static_cast<unsigned char>(plain[at]) + raisedBy));
 }
 
 template <const CipherFormat& format> std::string Scrambler<format>::Finish() {
     if (!format.trailingFiller)
         m_random.Reseed(m_clock.NowSerial());
     const std::size_t length = m_cipherText.size();
-    appendFillers(m_cipherText, length < kShortestCipherText ? kShortestCipherText - length : 0,
-                  format.trailingFiller, m_random);
-    for (char& character : m_cipherText)
-        character = Substituted<format>(character);
+    appendFillers<format>(m_cipherText,
+                          length < kShortestCipherText ? kShortestCipherText - length : 0,
+                          format.trailingFiller, m_random);
     return std::move(m_cipherText);
 }
 
@@ -119,10 +121,6 @@ Unscrambler<format>::Unscrambler(std::string_view cipherText, const std::string&
     : m_cipherText(cipherText)
     , m_at(2 + static_cast<std::size_t>(key.get() % 8))
     , m_shifts(table, key.get() + static_cast<int>(m_at) + 1, key.get()) {}
-
-template <const CipherFormat& format> std::size_t Unscrambler<format>::Left() const {
-    return m_cipherText.size() - std::min(m_at, m_cipherText.size());
-}
 
 template <const CipherFormat& format> int Unscrambler<format>::Next(int loweredBy) {
     if (Left() == 0)

@@ -4,6 +4,7 @@
 #include "component/Clock.h"
 #include "component/RandomSource.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -55,15 +56,18 @@ inline constexpr std::size_t kShortestCipherText = 30;
 // The text cipher's key table, built once for every caller: it never changes.
 const std::string& TextCipherTable();
 
-// The characters a ciphertext holds in place of `originals`, and back.
+// The characters a ciphertext holds in place of `originals`, and back. A loop over the format's
+// one or two characters, which the compiler unrolls: a search per character would be a call.
 template <const CipherFormat& format> char Substituted(char character) {
-    const std::size_t at = format.originals.find(character);
-    return at == std::string_view::npos ? character : format.written[at];
+    for (std::size_t at = 0; at < format.originals.size(); ++at)
+        character = character == format.originals[at] ? format.written[at] : character;
+    return character;
 }
 
 template <const CipherFormat& format> char Unsubstituted(char character) {
-    const std::size_t at = format.written.find(character);
-    return at == std::string_view::npos ? character : format.originals[at];
+    for (std::size_t at = 0; at < format.written.size(); ++at)
+        character = character == format.written[at] ? format.originals[at] : character;
+    return character;
 }
 
 // The key position of a ciphertext's first character: its place in the table, 0 when the table
@@ -130,7 +134,7 @@ public:
     Unscrambler(std::string_view cipherText, const std::string& table, Int32 key);
 
     std::size_t Position() const { return m_at + 1; } // of the next character, from 1
-    std::size_t Left() const;
+    std::size_t Left() const { return m_cipherText.size() - std::min(m_at, m_cipherText.size()); }
 
     // The next character's plaintext code, less `loweredBy`; fails when none is left.
     int Next(int loweredBy);
