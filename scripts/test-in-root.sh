@@ -59,6 +59,9 @@ trap end_root EXIT
 echo "==> Unpacking a clean Debian $release root in $root"
 tar -C "$root" -xf "$base"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# The certificate authorities this machine trusts, so that npm reaches its registry from the root
+# wherever it does from here (through a proxy of the network's own, say).
+cp /etc/ssl/certs/ca-certificates.crt "$root/etc/vellum-machine-ca.crt"
 mount -t proc proc "$root/proc"
 mount -t sysfs sys "$root/sys"
 mount --rbind /dev "$root/dev"
@@ -71,4 +74,5 @@ git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf - | t
 
 echo "==> Running scripts/test.sh on Debian $(cat "$root/etc/debian_version")"
 chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" /bin/bash -c 'cd /src && ./scripts/test.sh'
+    HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
+    NODE_EXTRA_CA_CERTS=/etc/vellum-machine-ca.crt /bin/bash -c 'cd /src && ./scripts/test.sh'
