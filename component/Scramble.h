@@ -103,7 +103,8 @@ private:
 };
 
 // Writes one ciphertext: the constructor its head, Shift() the shifted characters, Finish() the
-// tail. A ciphertext of n characters says n; another format may say what it likes.
+// tail, each character with its final substitution made. A ciphertext of n characters says n;
+// another format may say what it likes.
 template <const CipherFormat& format> class Scrambler {
 public:
     // Seeds `random` from the clock's digits, draws the key position and writes the key
@@ -116,7 +117,7 @@ public:
     void Shift(std::string_view plain, int raisedBy);
 
     // Appends the trailing fillers, random ones after a reseeding from the clock, up to 30
-    // characters, and makes the final substitutions.
+    // characters, and hands the ciphertext over.
     std::string Finish();
 
 private:
