@@ -155,6 +155,10 @@ def clipboard(driver):
     check(filtered([driver.execute_async_script(read)], "--decrypt") == [LINES[1]],
           "Copy as Printable Text copies the printable form")
     check(announced(driver) == "Copied the scrambled text as printable text.", "copy said")
+    form = driver.execute_async_script(read)
+    driver.find_element(By.ID, "copy-link").click()
+    check(driver.execute_async_script(read) == driver.current_url.split("#")[0] + "#" + form,
+          "Copy Link copies the page's address with the printable form after #")
     driver.execute_script("document.getElementById('output').value += 'x'")
     driver.find_element(By.ID, "copy").click()
     check(driver.execute_async_script(read).endswith("x"), "Copy copies the output")
