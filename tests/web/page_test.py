@@ -49,13 +49,11 @@ def browser(language="en", width=1000, height=900):
 
 
 def opened(driver, address):
+    """Opens the page and waits until it can be used; the driver's script timeout bounds that."""
     driver.get(address)
-    driver.execute_script("return document.fonts.ready")
-    for _ in range(100):
-        if driver.execute_script("return document.body.dataset.ready === 'true'"):
-            return driver
-        driver.implicitly_wait(0.05)
-    raise RuntimeError("the page never became ready")
+    driver.execute_script("""return new Promise(done => { const wait = () =>
+        document.body.dataset.ready ? done() : setTimeout(wait, 20); wait(); })""")
+    return driver
 
 
 def command(driver, button, text):
