@@ -13,13 +13,15 @@ languages=$(cat translations/po/LINGUAS)
 ts_files=()
 for language in $languages; do ts_files+=("translations/window/vellumark9_$language.ts"); done
 "$(qtpaths6 --query QT_HOST_BINS)/lupdate" -silent -I . -tr-function-alias QT_TRANSLATE_NOOP+=VELLUM_TRANSLATABLE \
-    -locations none -no-obsolete window/Form1.h window/Form1.cpp \
+    -tr-function-alias QT_TRANSLATE_N_NOOP+=VELLUM_TRANSLATABLE_COUNTED \
+    -locations none -no-obsolete window/Form1.h window/Form1.cpp window/Startup.cpp \
     text/*.h text/*.cpp web/page.js -ts "${ts_files[@]}"
 
 pot=translations/po/vellumark9.pot
 sources=$(ls app/*.cpp filter/*.cpp text/*.cpp text/*.h | LC_ALL=C sort)
 # shellcheck disable=SC2086 # one word per file
 xgettext --from-code=UTF-8 --language=C++ --keyword= --keyword=VELLUM_TRANSLATABLE:1c,2 \
+    --keyword=VELLUM_TRANSLATABLE_COUNTED:1c,2,2 \
     --no-location --package-name=vellumark9 --msgid-bugs-address=vellumark9@vellum41.example \
     --output="$pot.code" $sources
 xgettext --from-code=UTF-8 --no-location --its=translations/po/metainfo.its --output="$pot.metainfo" \

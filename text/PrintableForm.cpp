@@ -110,11 +110,12 @@ std::optional<Message> damageOf(std::string_view form) {
                                            "decrypted."),
                        {std::to_string(notDigit - form.begin() + 1)});
     if (!hasWrappedLength(form))
-        return damaged(VELLUM_TRANSLATABLE("Refusal",
-                                           "The printable text is damaged: it has %1 characters, "
-                                           "a length no printable text has. Nothing was "
-                                           "decrypted."),
-                       {std::to_string(form.size())});
+        return Message{VELLUM_TRANSLATABLE_COUNTED("Refusal",
+                                                   "The printable text is damaged: it has %1 "
+                                                   "characters, a length no printable text has. "
+                                                   "Nothing was decrypted."),
+                       {std::to_string(form.size())},
+                       form.size()};
     const std::string_view data = form.substr(kDataStart);
     if (readCheck(form) != checkOf(data))
         return damaged(VELLUM_TRANSLATABLE(

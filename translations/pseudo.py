@@ -29,10 +29,19 @@ def unescape_xml(text):
             .replace("&gt;", ">").replace("&amp;", "&"))
 
 
+def ts_translation(numerus, source):
+    """A message's translation: for a counted one, each of the two forms English has."""
+    text = escape_xml(pseudo(unescape_xml(source)))
+    if not numerus:
+        return "<translation>%s</translation>" % text
+    return "<translation>%s</translation>" % ("<numerusform>%s</numerusform>" % text * 2)
+
+
 def ts(source):
-    pattern = re.compile(r"<source>(.*?)</source>(\s*)<translation[^>]*>.*?</translation>", re.S)
-    text = pattern.sub(lambda m: "<source>%s</source>%s<translation>%s</translation>" % (
-        m.group(1), m.group(2), escape_xml(pseudo(unescape_xml(m.group(1))))), source)
+    pattern = re.compile(r"(<message([^>]*)>\s*<source>(.*?)</source>.*?)<translation[^>]*>.*?"
+                         r"</translation>", re.S)
+    text = pattern.sub(lambda m: m.group(1) + ts_translation('numerus="yes"' in m.group(2),
+                                                            m.group(3)), source)
     return re.sub(r'language="[^"]*"', 'language="en_XA"', text, count=1)
 
 
@@ -53,10 +62,15 @@ def po(source):
         end = next((i for i, l in enumerate(lines) if l.startswith("msgstr")), None)
         if start is None or end is None:
             continue
-        msgid = po_string(lines[start:end])
+        plural = next((i for i, l in enumerate(lines) if l.startswith("msgid_plural")), end)
+        msgid = po_string(lines[start:plural])
         head = [l for l in lines[:end] if not l.startswith("#")]
         if msgid == "":
-            out.append('msgid ""\nmsgstr "Content-Type: text/plain; charset=UTF-8\\n"')
+            out.append('msgid ""\nmsgstr "Content-Type: text/plain; charset=UTF-8\\n"'
+                       '"Plural-Forms: nplurals=2; plural=(n != 1);\\n"')
+        elif plural < end:  # a counted text: each of the two forms English has
+            out.append("\n".join(head) + "".join(
+                f"\nmsgstr[{form}] " + po_quote(pseudo(msgid)) for form in range(2)))
         else:
             out.append("\n".join(head) + "\nmsgstr " + po_quote(pseudo(msgid)))
     return "\n\n".join(out) + "\n"

@@ -17,7 +17,8 @@ namespace {
 constexpr char kFormSource[] = "Vellum41.Form1";
 
 // The line a command made, or why it made none: the refusal's source and its message, the
-// English text under its context with the arguments that fill it in.
+// English text under its context with the arguments that fill it in, and the count that chooses
+// its plural form, or -1.
 struct Outcome {
     bool done = false;
     std::string line;
@@ -25,6 +26,7 @@ struct Outcome {
     std::string context;
     std::string english;
     std::vector<std::string> arguments;
+    double count = -1; // a JavaScript number holds any count a line can have
 };
 
 template <typename Cipher> Outcome run(Cipher cipher, const std::string& line) {
@@ -35,7 +37,8 @@ template <typename Cipher> Outcome run(Cipher cipher, const std::string& line) {
                 .source = {},
                 .context = {},
                 .english = {},
-                .arguments = {}};
+                .arguments = {},
+                .count = -1};
     } catch (const text::LineRefused& refusal) {
         const text::Message& why = refusal.Why();
         return {.done = false,
@@ -43,7 +46,8 @@ template <typename Cipher> Outcome run(Cipher cipher, const std::string& line) {
                 .source = refusal.Source().empty() ? kFormSource : refusal.Source(),
                 .context = why.text.context,
                 .english = why.text.english,
-                .arguments = why.arguments};
+                .arguments = why.arguments,
+                .count = why.count ? static_cast<double>(*why.count) : -1};
     }
 }
 
@@ -73,7 +77,8 @@ EMSCRIPTEN_BINDINGS(vellumark9) {
         .field("source", &Outcome::source)
         .field("context", &Outcome::context)
         .field("english", &Outcome::english)
-        .field("arguments", &Outcome::arguments);
+        .field("arguments", &Outcome::arguments)
+        .field("count", &Outcome::count);
     emscripten::function("encryptLine", &encryptLine);
     emscripten::function("decryptLine", &decryptLine);
     emscripten::function("printableForm", &printableForm);

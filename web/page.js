@@ -19,12 +19,16 @@ function chosenLanguage() {
 }
 
 const language = chosenLanguage();
-const catalogue = vellumCatalogues[language] || {};
+const catalogue = vellumCatalogues[language] || {plural: () => 0, texts: {}};
 
-// A text in the reader's language, under the context the catalogues file it under; named as
-// lupdate reads it, so that the page's texts go into the window's catalogues.
-function qsTranslate(context, english) {
-    return catalogue[context + "\u0004" + english] || english;
+// A text in the reader's language, under the context the catalogues file it under, in the plural
+// form that `count` takes where it tells a number; named as lupdate reads it, so that the page's
+// texts go into the window's catalogues.
+function qsTranslate(context, english, disambiguation, count) {
+    const found = catalogue.texts[context + "\u0004" + english];
+    if (Array.isArray(found))
+        return count === undefined ? english : found[catalogue.plural(count)] || english;
+    return found || english;
 }
 
 const element = (id) => document.getElementById(id);
@@ -43,6 +47,8 @@ function setCaption(button, caption) {
 
 function showCaptions() {
     document.documentElement.lang = language;
+    // Which way the language reads, as its catalogue tells the window.
+    document.documentElement.dir = catalogue.texts["QGuiApplication\u0004QT_LAYOUT_DIRECTION"] === "RTL" ? "rtl" : "ltr";
     element("about").textContent = qsTranslate("Page", "Scrambles a line of text and unscrambles it again, in this page alone: nothing leaves it and nothing is kept. It is a scrambler, not encryption: anyone who has this page or Vellumark9 can read every text it makes.");
     element("input-label").textContent = qsTranslate("vellum::window::Form1", "Input:");
     element("output-label").textContent = qsTranslate("vellum::window::Form1", "Output:");
@@ -85,7 +91,8 @@ function runCommand(cipher, announcement) {
     const outcome = cipher(input.value);
     try {
         if (!outcome.done) {
-            const description = core.filled(qsTranslate(outcome.context, outcome.english), outcome.arguments);
+            const count = outcome.count < 0 ? undefined : outcome.count;
+            const description = core.filled(qsTranslate(outcome.context, outcome.english, "", count), outcome.arguments);
             showAlert([qsTranslate("vellum::window::Form1", "Error Occurred"), outcome.source, description]);
             return false;
         }
@@ -99,7 +106,7 @@ function runCommand(cipher, announcement) {
 
 function encrypt() {
     if (runCommand(core.encryptLine, (line) =>
-            qsTranslate("vellum::window::Form1", "Encrypted: %1 characters in the output.").replace("%1", String(line.length))))
+            qsTranslate("vellum::window::Form1", "Encrypted: %1 characters in the output.", "", line.length).replace("%1", String(line.length))))
         lastCipherText = output.value;
 }
 

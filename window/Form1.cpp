@@ -49,7 +49,10 @@ constexpr char kFormSource[] = "Vellum41.Form1";
 // What a screen reader says after a command that worked. Orca does not speak a ciphertext's
 // control characters, so after Encrypt it tells how long the output is; after Decrypt, the line.
 QString encryptedMessage(const QString& output) {
-    return Form1::tr("Encrypted: %1 characters in the output.").arg(output.size());
+    // Some languages' forms for one or two write the number as a word, without %1.
+    const auto length = static_cast<int>(output.size());
+    return Form1::tr("Encrypted: %1 characters in the output.", nullptr, length)
+        .replace(QStringLiteral("%1"), QString::number(length));
 }
 
 QString decryptedMessage(const QString& output) {
@@ -57,9 +60,12 @@ QString decryptedMessage(const QString& output) {
 }
 
 // A message of the line layer in the user's language: its text through the window's catalogue,
-// under the context it is filed under, then filled in.
+// under the context it is filed under, in the plural form its count takes, then filled in.
 QString translated(const text::Message& message) {
-    const QString text = QCoreApplication::translate(message.text.context, message.text.english);
+    // A count here is the length of a text the window held, so it fits an int.
+    const int count = message.count ? static_cast<int>(*message.count) : -1;
+    const QString text =
+        QCoreApplication::translate(message.text.context, message.text.english, nullptr, count);
     return QString::fromStdString(text::Filled(text.toStdString(), message.arguments));
 }
 
@@ -154,6 +160,7 @@ void Form1::layOutControls() {
     place(cmdExit, kCmdExit);
     place(cmdOnTop, kCmdOnTop);
     growToFitCaptions();
+    mirrorForReadingDirection();
 
     for (QPushButton* button : {cmdEncrypt, cmdDecrypt, cmdExit, cmdOnTop})
         button->setAutoDefault(false);
@@ -195,6 +202,17 @@ void Form1::growToFitCaptions() {
     setFixedSize(right + margin, height());
 }
 
+// In a language read from right to left the design is mirrored in the window's width: each
+// control keeps its size and row, and stands as far from the right edge as the design has it
+// from the left. The tab order, which follows the design, then follows the reading order too.
+void Form1::mirrorForReadingDirection() {
+    if (!isRightToLeft())
+        return;
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             Label1, txtIn, Label2, txtOut, cmdEncrypt, cmdDecrypt, cmdExit, cmdOnTop})
+        control->setGeometry(QStyle::visualRect(Qt::RightToLeft, rect(), control->geometry()));
+}
+
 // The window keeps one name while its title types itself out, so that a screen reader does not
 // read whatever frame of the animation is showing; each box is named by its label.
 void Form1::describeForScreenReaders() {
@@ -205,7 +223,21 @@ void Form1::describeForScreenReaders() {
     AnnounceFocusBeforeCaret(*txtOut);
 }
 
+// Each box shows its line in the line's own direction, whichever way the window reads: a Latin
+// ciphertext from the left in an Arabic window, an Arabic line from the right in any window. An
+// empty box takes the window's direction, for what is typed first.
+void Form1::followLineDirection(QLineEdit* box) {
+    connect(box, &QLineEdit::textChanged, box, [box](const QString& line) {
+        if (line.isEmpty())
+            box->unsetLayoutDirection();
+        else
+            box->setLayoutDirection(line.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    });
+}
+
 void Form1::connectHandlers() {
+    followLineDirection(txtIn);
+    followLineDirection(txtOut);
     connect(cmdEncrypt, &QPushButton::clicked, this, &Form1::cmdEncrypt_Click);
     connect(cmdDecrypt, &QPushButton::clicked, this, &Form1::cmdDecrypt_Click);
     connect(cmdExit, &QPushButton::clicked, this, &Form1::cmdExit_Click);

@@ -55,6 +55,8 @@ private:
 
     void layOutControls();
     void growToFitCaptions();
+    void mirrorForReadingDirection();
+    static void followLineDirection(QLineEdit* box);
     void describeForScreenReaders();
     void connectHandlers();
     using LineCipher = std::string (*)(component::ComponentSecurity&, std::string_view);

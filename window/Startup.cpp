@@ -16,6 +16,16 @@ namespace {
 
 QtMessageHandler qtsOwnHandler = nullptr;
 
+// Qt lays every window out from right to left when a catalogue answers "RTL" to this text; it is
+// marked here so that the program's own catalogues answer it, with or without Qt's installed.
+[[maybe_unused]] constexpr struct {
+    const char* source;
+    const char* comment;
+} kLayoutDirection = QT_TRANSLATE_NOOP3(
+    "QGuiApplication", "QT_LAYOUT_DIRECTION",
+    "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in "
+    "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.");
+
 void endOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type != QtFatalMsg) {
         qtsOwnHandler(type, context, message);

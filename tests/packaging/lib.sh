@@ -5,11 +5,21 @@ require() {
     command -v "$1" >/dev/null || { echo "skipped: $1 is not installed (Debian package $2)"; exit 77; }
 }
 
+# expanded_list LIST: the files LIST names, a line with @LANGUAGE@ once for each shipped language.
+expanded_list() {
+    local languages line language
+    languages=$(cat "$(dirname "${BASH_SOURCE[0]}")/../../translations/po/LINGUAS")
+    while IFS= read -r line; do
+        [[ $line == *@LANGUAGE@* ]] || { echo "$line"; continue; }
+        for language in $languages; do echo "${line//@LANGUAGE@/$language}"; done
+    done <"$1" | LC_ALL=C sort
+}
+
 # check_tree ROOT [LIST]: the files under ROOT are exactly those LIST names (by default those a
 # plain install lays out), and the program runs.
 check_tree() {
     local root=$1 expected=${2:-"$(dirname "${BASH_SOURCE[0]}")/expected_files.txt"}
-    diff -u "$expected" <(cd "$root" && find . -type f | sed 's|^\./||' | sort) ||
+    diff -u <(expanded_list "$expected") <(cd "$root" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) ||
         { echo "FAIL: the installed files differ from $expected"; exit 1; }
     [ -x "$root/usr/bin/vellumark9" ] || { echo "FAIL: usr/bin/vellumark9 is not executable"; exit 1; }
     grep -q '^Icon=org.vellum41.Vellumark9$' "$root/usr/share/applications/org.vellum41.Vellumark9.desktop" ||
@@ -21,11 +31,14 @@ check_tree() {
     check_filters "$root/usr/bin/vellumark9"
 }
 
-# check_manual_page PAGE: man renders it without a single warning.
+# check_manual_page PAGE: man renders it without a warning. As lintian does, it lets pass the two
+# that only say a line could not be filled: groff breaks lines at spaces, which Japanese and
+# Chinese do not write, so it fills their lines as well as it can and says so.
 check_manual_page() {
     require man man-db
     local warnings
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$1" 2>&1 >/dev/null)
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$1" 2>&1 >/dev/null |
+        grep -v -E "warning( \[[^]]*\])?: (cannot adjust|can't break) line$" || true)
     [ -z "$warnings" ] || { echo "FAIL: man warns about $1:"; echo "$warnings"; exit 1; }
 }
 

@@ -44,6 +44,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>The encrypted text is damaged: it has been cut short. Nothing was decrypted.</source>
@@ -61,9 +69,12 @@
         <source>The printable text is damaged: character %1 is not a letter, a digit or an underscore. Nothing was decrypted.</source>
         <translation>Der druckbare Text ist beschädigt: Zeichen %1 ist weder Buchstabe noch Ziffer noch Unterstrich. Es wurde nichts entschlüsselt.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The printable text is damaged: it has %1 characters, a length no printable text has. Nothing was decrypted.</source>
-        <translation>Der druckbare Text ist beschädigt: Er hat %1 Zeichen, eine Länge, die kein druckbarer Text hat. Es wurde nichts entschlüsselt.</translation>
+        <translation>
+            <numerusform>Der druckbare Text ist beschädigt: Er hat %1 Zeichen, eine Länge, die kein druckbarer Text hat. Es wurde nichts entschlüsselt.</numerusform>
+            <numerusform>Der druckbare Text ist beschädigt: Er hat %1 Zeichen, eine Länge, die kein druckbarer Text hat. Es wurde nichts entschlüsselt.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The printable text is damaged: its check does not match, so a character in it was changed, added or lost. Nothing was decrypted.</source>
@@ -84,9 +95,12 @@
 </context>
 <context>
     <name>vellum::window::Form1</name>
-    <message>
+    <message numerus="yes">
         <source>Encrypted: %1 characters in the output.</source>
-        <translation>Verschlüsselt: %1 Zeichen in der Ausgabe.</translation>
+        <translation>
+            <numerusform>Verschlüsselt: %1 Zeichen in der Ausgabe.</numerusform>
+            <numerusform>Verschlüsselt: %1 Zeichen in der Ausgabe.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Decrypted: %1</source>

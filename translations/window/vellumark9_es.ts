@@ -44,6 +44,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>The encrypted text is damaged: it has been cut short. Nothing was decrypted.</source>
@@ -61,9 +69,12 @@
         <source>The printable text is damaged: character %1 is not a letter, a digit or an underscore. Nothing was decrypted.</source>
         <translation>El texto imprimible está dañado: el carácter %1 no es una letra, ni un dígito, ni un guion bajo. No se ha descifrado nada.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The printable text is damaged: it has %1 characters, a length no printable text has. Nothing was decrypted.</source>
-        <translation>El texto imprimible está dañado: tiene %1 caracteres, una longitud que ningún texto imprimible tiene. No se ha descifrado nada.</translation>
+        <translation>
+            <numerusform>El texto imprimible está dañado: tiene %1 carácter, una longitud que ningún texto imprimible tiene. No se ha descifrado nada.</numerusform>
+            <numerusform>El texto imprimible está dañado: tiene %1 caracteres, una longitud que ningún texto imprimible tiene. No se ha descifrado nada.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The printable text is damaged: its check does not match, so a character in it was changed, added or lost. Nothing was decrypted.</source>
@@ -84,9 +95,12 @@
 </context>
 <context>
     <name>vellum::window::Form1</name>
-    <message>
+    <message numerus="yes">
         <source>Encrypted: %1 characters in the output.</source>
-        <translation>Cifrado: %1 caracteres en la salida.</translation>
+        <translation>
+            <numerusform>Cifrado: %1 carácter en la salida.</numerusform>
+            <numerusform>Cifrado: %1 caracteres en la salida.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Decrypted: %1</source>

@@ -44,6 +44,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>The encrypted text is damaged: it has been cut short. Nothing was decrypted.</source>
@@ -61,9 +69,12 @@
         <source>The printable text is damaged: character %1 is not a letter, a digit or an underscore. Nothing was decrypted.</source>
         <translation>Le texte imprimable est endommagé : le caractère %1 n’est ni une lettre, ni un chiffre, ni un tiret bas. Rien n’a été déchiffré.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The printable text is damaged: it has %1 characters, a length no printable text has. Nothing was decrypted.</source>
-        <translation>Le texte imprimable est endommagé : il compte %1 caractères, une longueur qu’aucun texte imprimable n’a. Rien n’a été déchiffré.</translation>
+        <translation>
+            <numerusform>Le texte imprimable est endommagé : il compte %1 caractère, une longueur qu’aucun texte imprimable n’a. Rien n’a été déchiffré.</numerusform>
+            <numerusform>Le texte imprimable est endommagé : il compte %1 caractères, une longueur qu’aucun texte imprimable n’a. Rien n’a été déchiffré.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The printable text is damaged: its check does not match, so a character in it was changed, added or lost. Nothing was decrypted.</source>
@@ -84,9 +95,12 @@
 </context>
 <context>
     <name>vellum::window::Form1</name>
-    <message>
+    <message numerus="yes">
         <source>Encrypted: %1 characters in the output.</source>
-        <translation>Chiffré : %1 caractères dans la sortie.</translation>
+        <translation>
+            <numerusform>Chiffré : %1 caractère dans la sortie.</numerusform>
+            <numerusform>Chiffré : %1 caractères dans la sortie.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Decrypted: %1</source>
