@@ -74,15 +74,25 @@ english=("Usage: vellumark9 [options]" "line 1: Character 4 of the text is not v
 for setting in "LANG=C" "LANG=C.UTF-8" "LANG=en_US.UTF-8" "LANG=en_GB.UTF-8 LANGUAGE=en_GB"; do
     speaks "$setting" "${english[@]}"
 done
-while IFS='|' read -r language usage refusal; do
-    speaks "LANG=${language}_${language^^}.UTF-8" "$usage" "$refusal"
+# Each shipped language speaks as its catalogue says, chosen by LANG, LANGUAGE or LC_MESSAGES.
+said_in() { # LANGUAGE CONTEXT BEGINNING: the catalogue's translation of that text
+    python3 "$translations/keys.py" --translation "$translations/po/$1.po" "$2" "$3"
+}
+locales=$(locale -a)
+for language in $(cat "$translations/po/LINGUAS"); do
+    usage=$(said_in "$language" CommandLine "Usage: vellumark9 [options]" | head -n 1)
+    refusal=$(said_in "$language" Filter "line %1: %2")
+    refusal=${refusal/\%1/1}
+    refusal=${refusal/\%2/$(said_in "$language" Refusal "Character %1 of the text is not valid")}
+    refusal=${refusal/\%1/4}
+    [ "$usage" != "${english[0]}" ] || fail "$language has no usage line of its own"
+    # A UTF-8 locale of the language: de_DE for de, pt_BR for pt_BR, the first there is for ar.
+    locale=$(grep -m 1 -x -e "${language}_${language^^}.utf8" -e "$language.utf8" <<<"$locales" ||
+        grep -m 1 "^${language}_[A-Z]*\.utf8$" <<<"$locales") || fail "no UTF-8 locale of $language"
+    speaks "LANG=$locale" "$usage" "$refusal"
     speaks "LANG=en_US.UTF-8 LANGUAGE=$language" "$usage" "$refusal"
-    speaks "LANG=en_US.UTF-8 LC_MESSAGES=${language}_${language^^}.UTF-8" "$usage" "$refusal"
-done <<'EOF_LANGUAGES'
-de|Aufruf: vellumark9 [Optionen]|Zeile 1: Zeichen 4 des Textes ist kein gültiges UTF-8
-es|Uso: vellumark9 [opciones]|línea 1: El carácter 4 del texto no es UTF-8 válido
-fr|Utilisation : vellumark9 [options]|ligne 1 : Le caractère 4 du texte n’est pas de l’UTF-8 valide
-EOF_LANGUAGES
+    speaks "LANG=en_US.UTF-8 LC_MESSAGES=$locale" "$usage" "$refusal"
+done
 
 # The pseudo-language, beside a copy of the program: every line of --help and of a refusal is
 # in it.

@@ -29,7 +29,8 @@ orca_pid=$!
 pids+=("$orca_pid")
 until_true 30 accessibility_on || fail "Orca did not start"
 "$app" 2>"$scratch/app.log" &
-pids+=($!)
+app_pid=$!
+pids+=("$app_pid")
 until_true 10 xdotool search --onlyvisible --class Vellumark9 || fail "the window did not appear"
 sleep 5 # Orca presents the new window (slower in the sanitizer build)
 
@@ -60,6 +61,22 @@ step unheard
 [ "$(focused_text)" = "$cipher" ] || fail "Decrypt moved the focus out of the input"
 step output-focused
 keys Tab
+
+# The same window in Arabic, mirrored, from its input box leftwards.
+step arabic-start
+kill "$app_pid"
+LC_ALL='' LANG=ar_EG.UTF-8 "$app" 2>>"$scratch/app.log" &
+pids+=($!)
+sleep 5
+xdotool type --delay 40 "$plain"
+sleep 1
+step arabic-tab
+keys Tab Tab
+step arabic-encrypt
+keys shift+Tab shift+Tab Return
+step arabic-unheard
+keys Tab
+arabic_cipher=$(focused_text)
 step end
 
 kill -TERM "$orca_pid"
@@ -81,10 +98,23 @@ heard() {
         fail "in step $1 Orca did not say '$2'; it said: $(spoken "$1" | paste -sd '|')"
 }
 
+# arabic TEXT: what the window's Arabic catalogue says for TEXT (its first form, for a count).
+arabic() {
+    python3 -c 'import sys, xml.etree.ElementTree as T
+print(next(m.findtext("translation/numerusform") or m.findtext("translation")
+           for m in T.parse(sys.argv[1]).iter("message") if m.findtext("source") == sys.argv[2]))' \
+        "$(dirname "$0")/../../translations/window/vellumark9_ar.ts" "$1"
+}
 announced="Encrypted: ${#cipher} characters in the output."
 heard input-focused "$plain selected."
 heard encrypt "$announced"
 heard encrypt-again "$announced"
 heard decrypt "Decrypted: $plain"
 heard output-focused "$plain selected."
+heard arabic-start "$(arabic "Input:")"
+heard arabic-tab "$(arabic "Output:")"
+heard arabic-tab "$(arabic "Encrypt")"
+# The announcement in Arabic, with the count in its place: "تم التشفير: في الناتج 30 محرفًا."
+heard arabic-encrypt "notification $(arabic "Encrypted: %1 characters in the output." | cut -d " " -f 1-2) "
+heard arabic-encrypt " ${#arabic_cipher} "
 echo "orca: all checks passed"

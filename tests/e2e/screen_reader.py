@@ -3,9 +3,11 @@
 Usage: screen_reader.py PATH-TO-vellumark9 (on a session bus that has the accessibility bus).
 """
 import os
+import pathlib
 import subprocess
 import sys
 import time
+import xml.etree.ElementTree as ElementTree
 
 import pyatspi
 from gi.repository import Gio, GLib
@@ -77,11 +79,12 @@ def program(events):
         return None
     if not pump(10, application):
         fail("the program did not appear on the accessibility bus")
-    for kind in ("object:property-change:accessible-name", "object:state-changed:checked",
-                 "object:state-changed:focused", "object:text-caret-moved"):
-        pyatspi.Registry.registerEventListener(
-            lambda e: events.append((e.type, e.source.getRole(), e.source.name, e.detail1)),
-            kind)
+    if events is not None:  # None: only what it shows, not what it says as it changes
+        for kind in ("object:property-change:accessible-name", "object:state-changed:checked",
+                     "object:state-changed:focused", "object:text-caret-moved"):
+            pyatspi.Registry.registerEventListener(
+                lambda e: events.append((e.type, e.source.getRole(), e.source.name, e.detail1)),
+                kind)
     pump(0.5)
     return application()
 
@@ -114,33 +117,53 @@ def check_ciphertexts_read_whole(frame):
             fail(f"{cipher!r}, read through AT-SPI, decrypted to {output.getText(0, -1)!r}")
 
 
-# What the window says in each shipped language, chosen one way or another: its boxes' labels,
-# the Decrypt and Exit buttons with their access keys, the toggle while floating, and the title
-# of the error box that Decrypt with an empty input brings up.
-LANGUAGES = [
-    ({"LANG": "de_DE.UTF-8"}, "Eingabe:", "Ausgabe:", ("Entschlüsseln", "Alt+E"),
-     ("Beenden", "Alt+B"), "Freigeben", "Fehler aufgetreten"),
-    ({"LANG": "en_US.UTF-8", "LANGUAGE": "fr"}, "Entrée :", "Sortie :", ("Déchiffrer", "Alt+D"),
-     ("Quitter", "Alt+Q"), "Libérer", "Une erreur s’est produite"),
-    ({"LANG": "es_ES.UTF-8"}, "Entrada:", "Salida:", ("Descifrar", "Alt+D"), ("Salir", "Alt+S"),
-     "Liberar", "Se produjo un error"),
-]
+TRANSLATIONS = pathlib.Path(__file__).resolve().parents[2] / "translations"
 
 
-def check_language(path, environment, input_label, output_label, decrypt, exit_, toggle, error):
+def window_texts(language):
+    """The window's texts in `language`, as its catalogue has them."""
+    root = ElementTree.parse(TRANSLATIONS / "window" / f"vellumark9_{language}.ts").getroot()
+    return {message.findtext("source"): message.findtext("translation")
+            for message in root.iter("message")}
+
+
+def name_and_key(caption):
+    """What a screen reader calls a button with `caption`, and its access key: "&Decrypt" is
+    Decrypt on Alt+D, and "復号(&D)", as Japanese and Chinese write it, 復号(D) on Alt+D, as
+    their desktops read it."""
+    at = caption.index("&")
+    return caption[:at] + caption[at + 1:], "Alt+" + caption[at + 1].upper()
+
+
+def utf8_locale(language):
+    """A UTF-8 locale of `language`: de_DE for de, pt_BR for pt_BR, the first there is for ar."""
+    known = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.split()
+    for wanted in (f"{language}_{language.upper()}.utf8", f"{language}.utf8"):
+        if wanted in known:
+            return wanted
+    return next(name for name in known if name.startswith(language + "_") and name.endswith(".utf8"))
+
+
+# What the window says in each shipped language, chosen by LANG and by LANGUAGE: its boxes'
+# labels, the Decrypt and Exit buttons with their access keys, the toggle while floating, and the
+# title of the error box that Decrypt with an empty input brings up.
+def check_language(path, language, environment):
+    texts = window_texts(language)
     app = subprocess.Popen([path], stderr=subprocess.DEVNULL,
                            env={**os.environ, "LC_ALL": "", **environment})
     try:
-        root = program([])
+        root = program(None)
         frame = root[0]
-        for label in (input_label, output_label):
+        for label in (texts["Input:"], texts["Output:"]):
             if labels_of(find(frame, pyatspi.ROLE_TEXT, label)) != [label]:
                 fail(f"with {environment}, no box is labelled {label!r}")
-        for name, key in (decrypt, exit_):
+        for name, key in (name_and_key(texts["&Decrypt"]), name_and_key(texts["E&xit"])):
             if key not in key_bindings(find(frame, pyatspi.ROLE_PUSH_BUTTON, name)):
                 fail(f"with {environment}, {name} does not show {key}")
-        find(frame, pyatspi.ROLE_CHECK_BOX, toggle)
-        keys(decrypt[1].lower())
+        find(frame, pyatspi.ROLE_CHECK_BOX, texts["Sink"])
+        decrypt = find(frame, pyatspi.ROLE_PUSH_BUTTON, name_and_key(texts["&Decrypt"])[0])
+        decrypt.queryAction().doAction(0)
+        error = texts["Error Occurred"]
         if not pump(5, lambda: any(window.name == error for window in root)):
             fail(f"with {environment}, no error box titled {error!r}: {[w.name for w in root]}")
         keys("Return")
@@ -151,8 +174,9 @@ def check_language(path, environment, input_label, output_label, decrypt, exit_,
 
 def main():
     announce_screen_reader()
-    for language in LANGUAGES:
-        check_language(sys.argv[1], *language)
+    for language in (TRANSLATIONS / "po" / "LINGUAS").read_text().split():
+        check_language(sys.argv[1], language, {"LANG": utf8_locale(language)})
+        check_language(sys.argv[1], language, {"LANG": "en_US.UTF-8", "LANGUAGE": language})
     events = []
     app = subprocess.Popen([sys.argv[1]], stderr=subprocess.DEVNULL)
     try:

@@ -1,12 +1,16 @@
 #include "window/Form1.h"
 
+#include "tests/PluralPhrases.h"
+
 #include <QApplication>
+#include <QGlyphRun>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSet>
 #include <QStyle>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 #include <QTranslator>
 #include <memory>
@@ -15,8 +19,36 @@ using vellum::window::Form1;
 
 // The window in each shipped language and the pseudo-language, with a pinned font and style, as
 // ctest runs it at a device pixel ratio of 1 and of 2 (96 and 192 dpi): every caption shown
-// whole, the controls in the design's order, and English exactly as designed.
+// whole in real glyphs, the controls in the design's order, mirrored where the language reads
+// from right to left, and English exactly as designed.
 namespace {
+
+QStringList shippedLanguages() {
+    return QStringLiteral(VELLUM_LANGUAGES).split(QLatin1Char(','));
+}
+
+QString catalogueOf(const QString& language) {
+    return QStringLiteral(":/i18n/vellumark9_%1.qm").arg(language);
+}
+
+// Whether every character of `control`'s caption has a glyph of its own in the font it is shown
+// in or the font Qt falls back on, rather than the empty box a missing glyph shows as.
+bool showsRealGlyphs(const QWidget* control) {
+    QTextLayout layout(control->property("text").toString().remove(QLatin1Char('&')),
+                       control->font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    return std::none_of(runs.begin(), runs.end(),
+                        [](const QGlyphRun& run) { return run.glyphIndexes().contains(0); });
+}
+
+// Where `control` stands in the design's terms: mirrored back in the window's width where the
+// window reads from right to left.
+QRect inDesign(const QWidget* window, const QWidget* control) {
+    return QStyle::visualRect(window->layoutDirection(), window->rect(), control->geometry());
+}
 
 // Whether `control` shows its caption whole: a button its text and the style's margins, a
 // label its size hint.
@@ -78,32 +110,48 @@ private slots:
 
     void everyCaptionShowsWholeInItsPlace_data() {
         QTest::addColumn<QString>("catalogue");
-        QTest::newRow("en") << QString();
-        for (const char* language : {"de", "es", "fr"})
-            QTest::newRow(language) << QStringLiteral(":/i18n/vellumark9_%1.qm").arg(language);
-        QTest::newRow("pseudo") << QStringLiteral(VELLUM_PSEUDO_QM);
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("en") << QString() << false;
+        for (const QString& language : shippedLanguages())
+            QTest::newRow(qPrintable(language))
+                << catalogueOf(language)
+                << (QLocale(language).textDirection() == Qt::RightToLeft);
+        QTest::newRow("pseudo") << QStringLiteral(VELLUM_PSEUDO_QM) << false;
     }
 
     void everyCaptionShowsWholeInItsPlace() {
         QFETCH(QString, catalogue);
+        QFETCH(bool, rightToLeft);
         QTranslator translator;
         QVERIFY(catalogue.isEmpty() || translator.load(catalogue));
         QCoreApplication::installTranslator(&translator);
         Form1 form;
         form.show();
+        QCOMPARE(form.isRightToLeft(), rightToLeft);
         const QList<QWidget*> captioned = {form.Label1,     form.Label2,  form.cmdEncrypt,
                                            form.cmdDecrypt, form.cmdExit, form.cmdOnTop};
         for (int toggled = 0; toggled < 2; ++toggled, form.cmdOnTop->click())
             for (const QWidget* control : captioned) {
                 QVERIFY2(showsWhole(control), qPrintable(describe(control)));
+                QVERIFY2(showsRealGlyphs(control), qPrintable(describe(control)));
                 QVERIFY(form.rect().contains(control->geometry()));
             }
-        QVERIFY(form.cmdEncrypt->geometry().right() < form.cmdDecrypt->x());
-        QVERIFY(form.cmdDecrypt->geometry().right() < form.cmdExit->x());
-        QVERIFY(form.Label1->geometry().right() < form.cmdOnTop->x());
+        const auto design = [&form](const QWidget* control) { return inDesign(&form, control); };
+        QVERIFY(design(form.cmdEncrypt).right() < design(form.cmdDecrypt).x());
+        QVERIFY(design(form.cmdDecrypt).right() < design(form.cmdExit).x());
+        QVERIFY(design(form.Label1).right() < design(form.cmdOnTop).x());
         for (const QWidget* flush :
              std::initializer_list<const QWidget*>{form.cmdExit, form.cmdOnTop, form.txtOut})
-            QCOMPARE(flush->geometry().right(), form.txtIn->geometry().right());
+            QCOMPARE(design(flush).right(), design(form.txtIn).right());
+        QCOMPARE(design(form.Label1).x(), design(form.txtIn).x());
+        // Each box reads its line in the line's own direction, and an empty one the window's.
+        for (const auto& [line, direction] :
+             {std::pair{QStringLiteral("vm9_Meet me"), Qt::LeftToRight},
+              std::pair{QStringLiteral("مرحبا 9"), Qt::RightToLeft},
+              std::pair{QString(), form.layoutDirection()}}) {
+            form.txtOut->setText(line);
+            QCOMPARE(form.txtOut->layoutDirection(), direction);
+        }
         if (catalogue.isEmpty()) {
             const double perTwip = form.logicalDpiX() / 1440.0;
             QCOMPARE(form.size(), QSize(qRound(3636 * perTwip), qRound(2112 * perTwip)));
@@ -116,30 +164,46 @@ private slots:
         QCoreApplication::removeTranslator(&translator);
     }
 
+    // The plural table through the window's catalogues and Qt's rules, and through the error box
+    // for the counts that a printable text's length can be.
+    void countsTakeThePluralFormOfTheirLanguage() {
+        for (const vellum::tests::PluralPhrase& row :
+             vellum::tests::PluralPhrases(VELLUM_PLURAL_PHRASES)) {
+            QTranslator translator;
+            QVERIFY(translator.load(catalogueOf(QString::fromStdString(row.language))));
+            QCoreApplication::installTranslator(&translator);
+            const auto count = static_cast<int>(row.count);
+            const QString announced =
+                QCoreApplication::translate("vellum::window::Form1",
+                                            "Encrypted: %1 characters in the output.", nullptr,
+                                            count)
+                    .replace(QStringLiteral("%1"), QString::number(count));
+            QVERIFY2(vellum::tests::SaysInWords(announced.toStdString(), row.phrase),
+                     qPrintable(announced));
+            if (count >= 4 && count != 7 && (count < 7 || (count - 7) % 3 == 1)) {
+                Form1 form;
+                form.txtIn->setText(QStringLiteral("vm9_") + QString(count - 4, QLatin1Char('1')));
+                const QString box = boxOf([&form] { form.cmdDecrypt->click(); }).value(1);
+                QVERIFY2(vellum::tests::SaysInWords(box.toStdString(), row.phrase),
+                         qPrintable(box));
+            }
+            QCoreApplication::removeTranslator(&translator);
+        }
+    }
+
     // What a user of each language sees and hears besides the captions: the error box with the
     // component's own description, and Qt's own texts from its catalogue.
     void messagesAndQtsOwnTextsSpeakTheLanguage_data() {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("description");
-        QTest::newRow("de") << "de"
-                            << "Fehler aufgetreten"
-                            << "Fehler beim Entschlüsseln der verschlüsselten Daten.";
-        QTest::newRow("es") << "es"
-                            << "Se produjo un error"
-                            << "Error al descifrar los datos cifrados.";
-        QTest::newRow("fr") << "fr"
-                            << "Une erreur s’est produite"
-                            << "Erreur lors du déchiffrement des données chiffrées.";
+        for (const QString& language : shippedLanguages())
+            QTest::newRow(qPrintable(language)) << language;
     }
 
     void messagesAndQtsOwnTextsSpeakTheLanguage() {
         QFETCH(QString, language);
-        QFETCH(QString, title);
-        QFETCH(QString, description);
         QTranslator program;
         QTranslator qt;
-        QVERIFY(program.load(QStringLiteral(":/i18n/vellumark9_%1.qm").arg(language)));
+        QVERIFY(program.load(catalogueOf(language)));
         QVERIFY(qt.load(QStringLiteral("qtbase_") + language,
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
         QCoreApplication::installTranslator(&program);
@@ -147,8 +211,12 @@ private slots:
         Form1 form;
         form.show();
         const QStringList box = boxOf([&form] { form.cmdDecrypt->click(); });
-        QCOMPARE(box.value(0), title);
-        QVERIFY2(box.value(1).endsWith(description), qPrintable(box.value(1)));
+        const char* const description = "Error deciphering encrypted data.";
+        QCOMPARE(box.value(0), Form1::tr("Error Occurred"));
+        QVERIFY(box.value(0) != QStringLiteral("Error Occurred"));
+        QVERIFY2(box.value(1).endsWith(QCoreApplication::translate("ComponentSecurity", description)),
+                 qPrintable(box.value(1)));
+        QVERIFY(!box.value(1).endsWith(QLatin1String(description)));
         QVERIFY(QCoreApplication::translate("QLineEdit", "&Undo") != QStringLiteral("&Undo"));
         // One access key for each, among the window's commands, and among the items of the
         // output box's menu, Qt's own and Copy as Printable Text.
