@@ -24,9 +24,9 @@ void OpenCatalogue(const std::string& localeDirectory) {
 // when it has no translation. A counted text is its own plural too, since its English has one form.
 std::string Translated(const text::Message& message) {
     const std::string key = std::string(message.text.context) + '\4' + message.text.english;
-    const char* const found =
-        message.count ? dngettext(kDomain, key.c_str(), key.c_str(), *message.count)
-                      : dgettext(kDomain, key.c_str());
+    const char* const found = message.count
+                                  ? dngettext(kDomain, key.c_str(), key.c_str(), *message.count)
+                                  : dgettext(kDomain, key.c_str());
     return text::Filled(found == key.c_str() ? message.text.english : found, message.arguments);
 }
 

@@ -15,6 +15,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import unicodedata
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -224,6 +225,43 @@ def phone(address):
         check(small == 0, "every command is at least 44 by 44 px")
 
 
+TESTS = pathlib.Path(__file__).resolve().parents[1]
+
+
+def says_in_words(text, phrase):
+    """Whether `text` says `phrase` as whole words: "21 символ" is not in "21 символа"."""
+    return f" {phrase} " in " " + re.sub("[.,\u060C]", " ", text) + " "
+
+
+def languages(address):
+    """Each shipped language: its captions, the direction its script reads in, each box the
+    direction of its own line, and the plural table, through the catalogue and a refusal."""
+    table = [line.split(" ", 2) for line in
+             (TESTS / "plural_phrases.txt").read_text(encoding="utf-8").splitlines()
+             if line and not line.startswith("#")]
+    for language in (TESTS.parent / "translations" / "po" / "LINGUAS").read_text().split():
+        tag = language.replace("_", "-")
+        with contextlib.closing(browser(tag)) as driver:
+            opened(driver, address)
+            caption = driver.find_element(By.ID, "encrypt").text
+            check(driver.execute_script("return document.documentElement.lang") == tag and
+                  caption != "Encrypt", f"{tag}: the captions")
+            direction = "rtl" if unicodedata.bidirectional(caption[0]) in ("R", "AL") else "ltr"
+            check(driver.execute_script("return document.documentElement.dir") == direction,
+                  f"{tag}: the page reads {direction}")
+            check(driver.execute_script("""const box = document.getElementById('output');
+                box.value = 'vm9_Meet'; return getComputedStyle(box).direction""") == "ltr",
+                  f"{tag}: a Latin line reads from the left")
+            for _, count, phrase in (row for row in table if row[0] == language):
+                said = driver.execute_script(
+                    "return qsTranslate('vellum::window::Form1', 'Encrypted: %1 characters in "
+                    "the output.', '', arguments[0]).replace('%1', arguments[0])", int(count))
+                check(says_in_words(said, phrase), f"{tag}, {count}: {said}")
+                if count == "11":  # a printable text of 11 characters has a length none has
+                    alert = command(driver, "decrypt", "vm9_1111111")[1]
+                    check(says_in_words(alert, phrase), f"{tag}: the refusal says {alert}")
+
+
 def main():
     with served(str(pathlib.Path(PAGE).resolve().parent)) as address:
         with contextlib.closing(browser()) as driver:
@@ -234,6 +272,7 @@ def main():
             behaviour(driver, address)
             no_requests_but_the_page(driver, address)
             audit(driver)
+        languages(address)
         with contextlib.closing(browser()) as driver:
             opened(driver, pathlib.Path(PAGE).resolve().as_uri())
             check(command(driver, "decrypt", command(driver, "encrypt", LINES[1])[0])[0] == LINES[1],

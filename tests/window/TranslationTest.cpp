@@ -1,6 +1,5 @@
-#include "window/Form1.h"
-
 #include "tests/PluralPhrases.h"
+#include "window/Form1.h"
 
 #include <QApplication>
 #include <QGlyphRun>
@@ -114,8 +113,7 @@ private slots:
         QTest::newRow("en") << QString() << false;
         for (const QString& language : shippedLanguages())
             QTest::newRow(qPrintable(language))
-                << catalogueOf(language)
-                << (QLocale(language).textDirection() == Qt::RightToLeft);
+                << catalogueOf(language) << (QLocale(language).textDirection() == Qt::RightToLeft);
         QTest::newRow("pseudo") << QStringLiteral(VELLUM_PSEUDO_QM) << false;
     }
 
@@ -136,7 +134,9 @@ private slots:
                 QVERIFY2(showsRealGlyphs(control), qPrintable(describe(control)));
                 QVERIFY(form.rect().contains(control->geometry()));
             }
-        const auto design = [&form](const QWidget* control) { return inDesign(&form, control); };
+        const auto design = [&form](const QWidget* control) {
+            return inDesign(&form, control);
+        };
         QVERIFY(design(form.cmdEncrypt).right() < design(form.cmdDecrypt).x());
         QVERIFY(design(form.cmdDecrypt).right() < design(form.cmdExit).x());
         QVERIFY(design(form.Label1).right() < design(form.cmdOnTop).x());
@@ -173,11 +173,10 @@ private slots:
             QVERIFY(translator.load(catalogueOf(QString::fromStdString(row.language))));
             QCoreApplication::installTranslator(&translator);
             const auto count = static_cast<int>(row.count);
-            const QString announced =
-                QCoreApplication::translate("vellum::window::Form1",
-                                            "Encrypted: %1 characters in the output.", nullptr,
-                                            count)
-                    .replace(QStringLiteral("%1"), QString::number(count));
+            const QString announced = QCoreApplication::translate(
+                                          "vellum::window::Form1",
+                                          "Encrypted: %1 characters in the output.", nullptr, count)
+                                          .replace(QStringLiteral("%1"), QString::number(count));
             QVERIFY2(vellum::tests::SaysInWords(announced.toStdString(), row.phrase),
                      qPrintable(announced));
             if (count >= 4 && count != 7 && (count < 7 || (count - 7) % 3 == 1)) {
@@ -214,8 +213,9 @@ private slots:
         const char* const description = "Error deciphering encrypted data.";
         QCOMPARE(box.value(0), Form1::tr("Error Occurred"));
         QVERIFY(box.value(0) != QStringLiteral("Error Occurred"));
-        QVERIFY2(box.value(1).endsWith(QCoreApplication::translate("ComponentSecurity", description)),
-                 qPrintable(box.value(1)));
+        QVERIFY2(
+            box.value(1).endsWith(QCoreApplication::translate("ComponentSecurity", description)),
+            qPrintable(box.value(1)));
         QVERIFY(!box.value(1).endsWith(QLatin1String(description)));
         QVERIFY(QCoreApplication::translate("QLineEdit", "&Undo") != QStringLiteral("&Undo"));
         // One access key for each, among the window's commands, and among the items of the
