@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-// The plural table, tests/plural_phrases.txt, for the tests of the window and the command line
-// alike: how a count of characters reads in the languages with more than two plural forms.
+// The plural table, translations/plural_phrases.txt, for the tests of the window and the command
+// line alike: how a count of characters reads where a language's forms differ from English's.
 namespace vellum::tests {
 
 struct PluralPhrase {

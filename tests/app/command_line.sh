@@ -80,7 +80,8 @@ said_in() { # LANGUAGE CONTEXT BEGINNING: the catalogue's translation of that te
 }
 locales=$(locale -a)
 for language in $(cat "$translations/po/LINGUAS"); do
-    usage=$(said_in "$language" CommandLine "Usage: vellumark9 [options]" | head -n 1)
+    usage=$(said_in "$language" CommandLine "Usage: vellumark9 [options]")
+    usage=${usage%%$'\n'*} # its first line
     refusal=$(said_in "$language" Filter "line %1: %2")
     refusal=${refusal/\%1/1}
     refusal=${refusal/\%2/$(said_in "$language" Refusal "Character %1 of the text is not valid")}

@@ -237,7 +237,8 @@ def languages(address):
     """Each shipped language: its captions, the direction its script reads in, each box the
     direction of its own line, and the plural table, through the catalogue and a refusal."""
     table = [line.split(" ", 2) for line in
-             (TESTS / "plural_phrases.txt").read_text(encoding="utf-8").splitlines()
+             (TESTS.parent / "translations" / "plural_phrases.txt").read_text(encoding="utf-8")
+             .splitlines()
              if line and not line.startswith("#")]
     for language in (TESTS.parent / "translations" / "po" / "LINGUAS").read_text().split():
         tag = language.replace("_", "-")
