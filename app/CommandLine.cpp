@@ -39,7 +39,8 @@ constexpr int kVersion = 'v';
 constexpr int kArmor = 'a';
 constexpr int kEncrypt = 256;
 constexpr int kDecrypt = 257;
-constexpr int kFirstQtOption = 258;
+constexpr int kQrCode = 258;
+constexpr int kFirstQtOption = 259;
 
 // The program's own options, in the order --help lists them.
 struct OwnOption {
@@ -70,7 +71,13 @@ constexpr OwnOption kOwnOptions[] = {
      VELLUM_TRANSLATABLE("CommandLine",
                          "With --encrypt: writes each ciphertext in its printable\nform, letters, "
                          "digits and underscores only, which a\nterminal, a document or a "
-                         "message keeps whole.")}};
+                         "message keeps whole.")},
+    {{"qr", no_argument, nullptr, kQrCode},
+     "--qr",
+     VELLUM_TRANSLATABLE("CommandLine",
+                         "With --encrypt, onto a terminal: draws each printable form\nas a QR "
+                         "code for a phone's camera, then writes the form;\ncamera apps keep "
+                         "what they read.")}};
 constexpr char kShortOptions[] = "hva";
 
 // What QGuiApplication and QApplication read from the command line themselves, so that a user can
@@ -252,6 +259,7 @@ struct Asked {
     bool encrypt = false;
     bool decrypt = false;
     bool armor = false;
+    bool qrCode = false;
 
     // Notes one of the program's own options; false for any other.
     bool Take(int id) {
@@ -271,6 +279,9 @@ struct Asked {
         case kArmor:
             armor = true;
             return true;
+        case kQrCode:
+            qrCode = true;
+            return true;
         default:
             return false;
         }
@@ -281,6 +292,8 @@ struct Asked {
             return Action::Help;
         if (version)
             return Action::Version;
+        if (encrypt && qrCode)
+            return Action::EncryptToQrCode;
         if (encrypt)
             return armor ? Action::EncryptToPrintable : Action::Encrypt;
         return decrypt ? Action::Decrypt : Action::Window;
@@ -320,13 +333,17 @@ std::optional<Request> Parse(int argc, char* argv[]) {
             VELLUM_TRANSLATABLE("CommandLine", "unexpected argument '%1'; Vellumark9 takes none"),
             {arguments[optind]}));
     const Action action = asked.action();
-    const bool encrypting = action == Action::Encrypt || action == Action::EncryptToPrintable;
+    const bool encrypting = action == Action::Encrypt || action == Action::EncryptToPrintable ||
+                            action == Action::EncryptToQrCode;
     if (asked.encrypt && asked.decrypt && encrypting)
         return usageError(translated(
             VELLUM_TRANSLATABLE("CommandLine", "--encrypt and --decrypt cannot be used together")));
     if (asked.armor && !encrypting && action != Action::Help && action != Action::Version)
         return usageError(translated(VELLUM_TRANSLATABLE(
             "CommandLine", "--armor goes with --encrypt; --decrypt reads either form by itself")));
+    if (asked.qrCode && !encrypting && action != Action::Help && action != Action::Version)
+        return usageError(
+            translated(VELLUM_TRANSLATABLE("CommandLine", "--qr goes with --encrypt")));
     request.action = action;
     return request;
 }
@@ -351,6 +368,12 @@ int Run(int argc, char* argv[]) {
             "CommandLine", "standard input is closed; there is nothing to read")));
         return kUsageError;
     }
+    if (request->action == Action::EncryptToQrCode && ::isatty(STDOUT_FILENO) != 1) {
+        complain(translated(VELLUM_TRANSLATABLE(
+            "CommandLine", "--qr draws on a terminal only; into a pipe or a file, --armor writes "
+                           "the printable forms")));
+        return kUsageError;
+    }
     switch (request->action) {
     case Action::Help:
         return print(helpText());
@@ -360,6 +383,8 @@ int Run(int argc, char* argv[]) {
         return runFilter(filter::Direction::Encrypt);
     case Action::EncryptToPrintable:
         return runFilter(filter::Direction::EncryptToPrintable);
+    case Action::EncryptToQrCode:
+        return runFilter(filter::Direction::EncryptToQrCode);
     case Action::Decrypt:
         return runFilter(filter::Direction::Decrypt);
     case Action::Window:

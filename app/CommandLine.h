@@ -9,7 +9,15 @@
 // loads Qt, so that a filter, --help and --version start as quickly as any small tool.
 namespace vellum::app {
 
-enum class Action : std::uint8_t { Window, Help, Version, Encrypt, EncryptToPrintable, Decrypt };
+enum class Action : std::uint8_t {
+    Window,
+    Help,
+    Version,
+    Encrypt,
+    EncryptToPrintable,
+    EncryptToQrCode,
+    Decrypt
+};
 
 struct Request {
     Action action = Action::Window;

@@ -3,6 +3,7 @@
 #include "filter/Catalogue.h"
 #include "text/LineCipher.h"
 #include "text/PrintableForm.h"
+#include "text/QrCode.h"
 
 #include <cerrno>
 #include <cstring>
@@ -35,6 +36,27 @@ std::string showingControls(const std::string& line) {
         }
     }
     return shown;
+}
+
+// A QR code in text, as qrencode -t UTF8 draws one: two rows of modules to a line of half
+// blocks, light drawn and dark left blank, for a terminal's light text on a dark ground, inside
+// a quiet zone of 4 light modules.
+std::string halfBlockDrawing(const text::QrCode& code) {
+    constexpr int kQuietZone = 4;
+    const int size = code.Size();
+    const auto light = [&code, size](int x, int y) {
+        return x < 0 || y < 0 || x >= size || y >= size || !code.IsDark(x, y);
+    };
+    std::string drawing;
+    for (int y = -kQuietZone; y < size + kQuietZone; y += 2) {
+        for (int x = -kQuietZone; x < size + kQuietZone; ++x) {
+            const bool upper = light(x, y);
+            const bool lower = light(x, y + 1);
+            drawing += upper && lower ? "\u2588" : upper ? "\u2580" : lower ? "\u2584" : " ";
+        }
+        drawing += '\n';
+    }
+    return drawing;
 }
 
 std::string systemError(text::Translatable what, int error) {
@@ -114,10 +136,15 @@ bool LineFilter::filterLine(std::string_view line) {
         case Direction::EncryptToPrintable:
             m_output += text::Wrap(text::EncryptLine(m_security, line));
             break;
+        case Direction::EncryptToQrCode: {
+            const std::string form = text::Wrap(text::EncryptLine(m_security, line));
+            m_output += halfBlockDrawing(text::QrCodeOf(form)) + form;
+            break;
+        }
         case Direction::Decrypt:
             m_output += decryptedLine(line);
         }
-    } catch (const text::LineRefused& refusal) {
+    } catch (const text::Refusal& refusal) {
         m_failure = Translated({VELLUM_TRANSLATABLE("Filter", "line %1: %2"),
                                 {std::to_string(m_lineNumber), Translated(refusal.Why())}});
         return false;

@@ -11,7 +11,8 @@
 namespace vellum::filter {
 
 // Decrypt reads either form of a ciphertext: the bare one, or its printable form.
-enum class Direction : std::uint8_t { Encrypt, EncryptToPrintable, Decrypt };
+// EncryptToQrCode draws each printable form as a QR code for a terminal, then writes it out.
+enum class Direction : std::uint8_t { Encrypt, EncryptToPrintable, EncryptToQrCode, Decrypt };
 
 // Turns a stream of lines into ciphertexts, or ciphertexts back into lines: one line out, ending
 // in LF, for each line in. A line ends at LF, and a CR just before the LF belongs to the line

@@ -31,6 +31,6 @@ vellum_need() {
 
 # What the program builds with: the window's Qt, its catalogues and a font to show it in.
 VELLUM_BUILD_PACKAGES=(cmake make g++ pkgconf qt6-base-dev libgl-dev fonts-dejavu-core
-    qt6-tools-dev qt6-l10n-tools gettext)
+    qt6-tools-dev qt6-l10n-tools gettext libqrencode-dev)
 # What the unit tests add, and the translated manual pages the package ships.
-VELLUM_QUICK_PACKAGES=(cmake make g++ gettext libgtest-dev python3 po4a)
+VELLUM_QUICK_PACKAGES=(cmake make g++ pkgconf gettext libgtest-dev libqrencode-dev python3 po4a)

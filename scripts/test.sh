@@ -26,7 +26,7 @@ vellum_need "to build and test Vellumark9" "${VELLUM_BUILD_PACKAGES[@]}" "${VELL
     desktop-file-utils appstream dpkg-dev file lintian man-db clang-format clang-tidy \
     build-essential debhelper devscripts autopkgtest faketime diffoscope-minimal libbenchmark-dev libssl-dev \
     qt6-translations-l10n locales-all fonts-wqy-microhei emscripten chromium chromium-driver \
-    python3-selenium
+    python3-selenium zbar-tools imagemagick
 # npm fetches axe-core for the page's audit; a Node.js from outside Debian brings its own npm.
 command -v npm >/dev/null || vellum_need "to fetch the page's audit" npm
 

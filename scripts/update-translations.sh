@@ -14,7 +14,7 @@ ts_files=()
 for language in $languages; do ts_files+=("translations/window/vellumark9_$language.ts"); done
 "$(qtpaths6 --query QT_HOST_BINS)/lupdate" -silent -I . -tr-function-alias QT_TRANSLATE_NOOP+=VELLUM_TRANSLATABLE \
     -tr-function-alias QT_TRANSLATE_N_NOOP+=VELLUM_TRANSLATABLE_COUNTED \
-    -locations none -no-obsolete window/Form1.h window/Form1.cpp window/Startup.cpp \
+    -locations none -no-obsolete window/Form1.h window/Form1.cpp window/QrCodeDialog.cpp window/Startup.cpp \
     text/*.h text/*.cpp web/page.js -ts "${ts_files[@]}"
 
 pot=translations/po/vellumark9.pot

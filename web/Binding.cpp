@@ -2,6 +2,7 @@
 #include "text/LineCipher.h"
 #include "text/Message.h"
 #include "text/PrintableForm.h"
+#include "text/QrCode.h"
 
 #include <emscripten/bind.h>
 #include <string>
@@ -29,25 +30,47 @@ struct Outcome {
     double count = -1; // a JavaScript number holds any count a line can have
 };
 
+Outcome refused(const text::Refusal& refusal, const std::string& source) {
+    const text::Message& why = refusal.Why();
+    return {.done = false,
+            .line = {},
+            .source = source.empty() ? kFormSource : source,
+            .context = why.text.context,
+            .english = why.text.english,
+            .arguments = why.arguments,
+            .count = why.count ? static_cast<double>(*why.count) : -1};
+}
+
+Outcome made(std::string line) {
+    return {.done = true,
+            .line = std::move(line),
+            .source = {},
+            .context = {},
+            .english = {},
+            .arguments = {},
+            .count = -1};
+}
+
 template <typename Cipher> Outcome run(Cipher cipher, const std::string& line) {
     static component::ComponentSecurity security; // the page's one component, as the window's
     try {
-        return {.done = true,
-                .line = cipher(security, line),
-                .source = {},
-                .context = {},
-                .english = {},
-                .arguments = {},
-                .count = -1};
+        return made(cipher(security, line));
     } catch (const text::LineRefused& refusal) {
-        const text::Message& why = refusal.Why();
-        return {.done = false,
-                .line = {},
-                .source = refusal.Source().empty() ? kFormSource : refusal.Source(),
-                .context = why.text.context,
-                .english = why.text.english,
-                .arguments = why.arguments,
-                .count = why.count ? static_cast<double>(*why.count) : -1};
+        return refused(refusal, refusal.Source());
+    }
+}
+
+// The QR code of `text`: its modules row by row, "1" for dark, as the line.
+Outcome qrCode(const std::string& text) {
+    try {
+        const text::QrCode code = text::QrCodeOf(text);
+        std::string modules;
+        for (int y = 0; y < code.Size(); ++y)
+            for (int x = 0; x < code.Size(); ++x)
+                modules += code.IsDark(x, y) ? '1' : '0';
+        return made(std::move(modules));
+    } catch (const text::Refusal& refusal) {
+        return refused(refusal, {});
     }
 }
 
@@ -82,6 +105,7 @@ EMSCRIPTEN_BINDINGS(vellumark9) {
     emscripten::function("encryptLine", &encryptLine);
     emscripten::function("decryptLine", &decryptLine);
     emscripten::function("printableForm", &printableForm);
+    emscripten::function("qrCode", &qrCode);
     emscripten::function("filled", &filled);
 }
 

@@ -19,6 +19,7 @@ function chosenLanguage() {
 }
 
 const language = chosenLanguage();
+const served = /^https?:$/.test(location.protocol);
 const catalogue = vellumCatalogues[language] || {plural: () => 0, texts: {}};
 
 // A text in the reader's language, under the context the catalogues file it under, in the plural
@@ -58,7 +59,13 @@ function showCaptions() {
     setCaption(element("copy"), qsTranslate("Page", "Copy"));
     setCaption(element("copy-printable"), qsTranslate("vellum::window::Form1", "Copy as &Printable Text").replace("&", ""));
     setCaption(element("copy-link"), qsTranslate("Page", "Copy Link"));
-    element("copy-link").hidden = !/^https?:$/.test(location.protocol);
+    element("copy-link").hidden = !served;
+    setCaption(element("show-qr"), qsTranslate("vellum::window::Form1", "Show as &QR Code").replace("&", ""));
+    element("qr-title").textContent = qsTranslate("vellum::window::QrCodeDialog", "QR Code");
+    element("qr-says").textContent = served
+        ? qsTranslate("Page", "This code holds a link to this page with the scrambled text after it. Camera apps keep what they read in their history.")
+        : qsTranslate("vellum::window::QrCodeDialog", "This code holds the printable form of the scrambled text below. Camera apps keep what they read in their history.");
+    setCaption(element("qr-close"), qsTranslate("Page", "Close"));
 }
 
 let core = null;
@@ -122,10 +129,11 @@ function copyText(text, said) {
         "The clipboard cannot be written here: select the text and copy it yourself.")]));
 }
 
-// Only what Encrypt last wrote and the output still holds, never a plaintext.
-function printableFormOrSay() {
+// Only what Encrypt last wrote and the output still holds, never a plaintext; otherwise
+// `nothingThere` is said, and there is none.
+function printableFormOrSay(nothingThere = qsTranslate("vellum::window::Form1", "There is no scrambled text to copy: the output does not hold what Encrypt wrote there. Encrypt a line first.")) {
     if (lastCipherText === "" || output.value !== lastCipherText) {
-        showAlert([qsTranslate("vellum::window::Form1", "There is no scrambled text to copy: the output does not hold what Encrypt wrote there. Encrypt a line first.")]);
+        showAlert([nothingThere]);
         return null;
     }
     clearAlert();
@@ -144,6 +152,51 @@ function copyLink() {
         copyText(location.href.split("#")[0] + "#" + form, qsTranslate("Page", "Copied the link."));
 }
 
+// The code holds the page's own address with the printable form after "#", where the page is
+// served, so that a phone's camera opens it there; opened from a file, the form alone.
+function showQrCode() {
+    const form = printableFormOrSay(qsTranslate("vellum::window::Form1", "There is no scrambled text to show: the output does not hold what Encrypt wrote there. Encrypt a line first."));
+    if (form === null)
+        return;
+    const held = served ? location.href.split("#")[0] + "#" + form : form;
+    const outcome = core.qrCode(held);
+    try {
+        if (!outcome.done) {
+            const count = outcome.count < 0 ? undefined : outcome.count;
+            showAlert([core.filled(qsTranslate(outcome.context, outcome.english, "", count), outcome.arguments)]);
+            return;
+        }
+        drawQrCode(outcome.line);
+    } finally {
+        outcome.arguments.delete();
+    }
+    element("qr-holds").textContent = held;
+    element("qr-dialog").showModal();
+    element("qr-close").focus();
+}
+
+// The modules, "1" for dark row by row, as one path in a quiet zone of 4 modules.
+function drawQrCode(modules) {
+    const size = Math.sqrt(modules.length);
+    const side = size + 8;
+    let path = "";
+    for (let at = 0; at < modules.length; ++at)
+        if (modules[at] === "1")
+            path += `M${at % size + 4} ${Math.floor(at / size) + 4}h1v1h-1z`;
+    const svg = element("qr-code");
+    svg.setAttribute("viewBox", `0 0 ${side} ${side}`);
+    svg.replaceChildren();
+    const namespace = "http://www.w3.org/2000/svg";
+    const ground = document.createElementNS(namespace, "rect");
+    ground.setAttribute("width", side);
+    ground.setAttribute("height", side);
+    ground.setAttribute("fill", "#ffffff");
+    const dark = document.createElementNS(namespace, "path");
+    dark.setAttribute("d", path);
+    dark.setAttribute("fill", "#000000");
+    svg.append(ground, dark);
+}
+
 // A printable form after "#" in the address is decrypted at once; it never leaves the browser.
 function decryptAddress() {
     const form = decodeURIComponent(location.hash.slice(1));
@@ -159,6 +212,8 @@ function connect() {
     element("copy").addEventListener("click", () => copyText(output.value, qsTranslate("Page", "Copied the output.")));
     element("copy-printable").addEventListener("click", copyPrintable);
     element("copy-link").addEventListener("click", copyLink);
+    element("show-qr").addEventListener("click", showQrCode);
+    element("qr-close").addEventListener("click", () => element("qr-dialog").close());
     // Enter encrypts, as in the window; Shift+Enter makes a line break.
     input.addEventListener("keydown", (event) => {
         if (event.key === "Enter" && !event.shiftKey && !event.isComposing) {

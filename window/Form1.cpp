@@ -3,6 +3,7 @@
 #include "text/LineCipher.h"
 #include "text/PrintableForm.h"
 #include "window/FormAccessibility.h"
+#include "window/QrCodeDialog.h"
 #include "window/TitleAnimation.h"
 #include "window/modMain.h"
 
@@ -16,6 +17,7 @@
 #include <QStyleOptionButton>
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 // Resources compiled into a static library must be registered by hand, outside any namespace.
@@ -126,7 +128,8 @@ Form1::Form1()
     , cmdExit(new QPushButton(tr("E&xit"), this))
     , cmdOnTop(NewToggleButton(tr("Float"), this))
     , Timer1(new QTimer(this))
-    , copyPrintable(new QAction(tr("Copy as &Printable Text"), this)) {
+    , copyPrintable(new QAction(tr("Copy as &Printable Text"), this))
+    , showQrCode(new QAction(tr("Show as &QR Code"), this)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -251,11 +254,15 @@ void Form1::connectHandlers() {
     copyPrintable->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     addAction(copyPrintable); // so that its shortcut works wherever the focus is in the window
     connect(copyPrintable, &QAction::triggered, this, &Form1::copyPrintable_Triggered);
+    showQrCode->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q));
+    addAction(showQrCode);
+    connect(showQrCode, &QAction::triggered, this, &Form1::showQrCode_Triggered);
     txtOut->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(txtOut, &QLineEdit::customContextMenuRequested, this, [this](const QPoint& at) {
         const std::unique_ptr<QMenu> menu(txtOut->createStandardContextMenu());
         menu->addSeparator();
         menu->addAction(copyPrintable);
+        menu->addAction(showQrCode);
         menu->exec(txtOut->mapToGlobal(at));
     });
 }
@@ -297,18 +304,42 @@ bool Form1::runCipherCommand(LineCipher cipher, QString (*announcement)(const QS
     return false;
 }
 
-// Wraps only what Encrypt last wrote and the output box still holds, never a plaintext.
-void Form1::copyPrintable_Triggered() {
+// The printable form of what Encrypt last wrote and the output box still holds, never of a
+// plaintext; otherwise `nothingThere` is shown, and there is none.
+std::optional<QString> Form1::printableFormOrSay(const QString& nothingThere) {
     if (lastCipherText.isEmpty() || txtOut->text() != lastCipherText) {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Vellumark9"),
-                        tr("There is no scrambled text to copy: the output does not hold what "
-                           "Encrypt wrote there. Encrypt a line first."),
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Vellumark9"), nothingThere,
                         QMessageBox::Ok, this);
         box.exec();
-        return;
+        return std::nullopt;
     }
-    DumpToClipboard(QString::fromStdString(text::Wrap(lastCipherText.toStdString())));
+    return QString::fromStdString(text::Wrap(lastCipherText.toStdString()));
+}
+
+void Form1::copyPrintable_Triggered() {
+    const std::optional<QString> form =
+        printableFormOrSay(tr("There is no scrambled text to copy: the output does not hold what "
+                              "Encrypt wrote there. Encrypt a line first."));
+    if (!form)
+        return;
+    DumpToClipboard(*form);
     AnnounceToScreenReaders(*this, tr("Copied the scrambled text as printable text."));
+}
+
+void Form1::showQrCode_Triggered() {
+    const std::optional<QString> form =
+        printableFormOrSay(tr("There is no scrambled text to show: the output does not hold what "
+                              "Encrypt wrote there. Encrypt a line first."));
+    if (!form)
+        return;
+    try {
+        QrCodeDialog dialog(*form, this);
+        dialog.exec();
+    } catch (const text::Refusal& refusal) {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Vellumark9"),
+                        translated(refusal.Why()), QMessageBox::Ok, this);
+        box.exec();
+    }
 }
 
 void Form1::showError(const QString& source, const QString& description) {

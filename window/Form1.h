@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,8 @@ public:
     // Puts the printable form of the output's ciphertext on the clipboard: Ctrl+Shift+C anywhere
     // in the window, and in the output box's context menu.
     QAction* const copyPrintable;
+    // Shows that printable form as a QR code: Ctrl+Shift+Q, and beside it in the menu.
+    QAction* const showQrCode;
 
 private:
     void Form_Initialize();
@@ -52,6 +55,8 @@ private:
     void cmdOnTop_Click();
     void Timer1_Timer();
     void copyPrintable_Triggered();
+    void showQrCode_Triggered();
+    std::optional<QString> printableFormOrSay(const QString& nothingThere);
 
     void layOutControls();
     void growToFitCaptions();

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real program from outside, as a user would, on its own Xvfb with openbox:
-# encrypt, copy, paste, decrypt, a mixed line with an emoji, the printable form, the float toggle,
-# the error box and Alt+X.
+# encrypt, copy, paste, decrypt, a mixed line with an emoji, the printable form and its QR code,
+# the float toggle, the error box and Alt+X.
 # Usage: window_e2e.sh PATH-TO-vellumark9
 set -euo pipefail
 app=$1
@@ -58,6 +58,16 @@ xdotool type --delay 30 "$plain"
 keys Return ctrl+shift+c
 printable=$(clipboard)
 [[ $printable =~ ^vm9_[0-9A-Za-z_]+$ ]] || fail "Ctrl+Shift+C copied '$printable'"
+# Show as QR Code (Ctrl+Shift+Q): a real decoder reads the code off the screen, and it holds
+# that printable form; Esc closes it.
+keys ctrl+shift+q
+until_true 5 xdotool search --onlyvisible --name '^QR Code$' || fail "no QR code dialog"
+import -window "$(xdotool search --onlyvisible --name '^QR Code$' | head -n 1)" "$scratch/code.png"
+[ "$(zbarimg -q --raw --nodbus "$scratch/code.png")" = "$printable" ] ||
+    fail "the code on the screen does not read as the printable form"
+keys Escape
+until_true 5 sh -c '! xdotool search --onlyvisible --name "^QR Code$"' || fail "Esc did not close the code"
+
 keys ctrl+a ctrl+v alt+d
 keys Tab ctrl+a ctrl+c
 [ "$(clipboard)" = "$plain" ] || fail "the printable text decrypted to '$(clipboard)'"

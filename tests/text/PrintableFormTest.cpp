@@ -4,6 +4,7 @@
 #include "component/Scramble.h"
 #include "tests/vectors/KnownAnswers.h"
 #include "text/LineCipher.h"
+#include "text/QrCode.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -195,6 +196,21 @@ TEST(PrintableFormTest, TravelsThroughXmlUrlsSmsAndJsonUnchanged) {
             for (const char character : form)
                 ASSERT_NE(each.keeps.find(character), std::string::npos)
                     << each.carrier << ": '" << character << "'";
+    }
+}
+
+// One QR code holds a form of up to 2331 characters, the most byte mode holds at level M, in the
+// largest code (177 modules a side); a longer one is refused with its length and the limit.
+TEST(PrintableFormTest, FitsOneQrCodeUpToItsCapacity) {
+    const std::string longest = "vm9_" + std::string(kQrCodeCapacity - 4, 'z');
+    EXPECT_EQ(QrCodeOf(longest).Size(), 177);
+    EXPECT_EQ(QrCodeOf("vm9_").Size(), 21);
+    try {
+        QrCodeOf(longest + "z");
+        FAIL() << "a form of 2332 characters was drawn";
+    } catch (const Refusal& refusal) {
+        EXPECT_EQ(refusal.Why().arguments, (std::vector<std::string>{"2332", "2331"}));
+        EXPECT_EQ(refusal.Why().count, 2332U);
     }
 }
 

@@ -189,6 +189,31 @@ def behaviour(driver, address):
           "no database is made")
 
 
+def read_qr_code(driver):
+    """What a real decoder (zbarimg) reads off the page's QR code, as the screen shows it."""
+    with tempfile.NamedTemporaryFile(suffix=".png") as shot:
+        shot.write(driver.find_element(By.ID, "qr-code").screenshot_as_png)
+        shot.flush()
+        return subprocess.run(["zbarimg", "-q", "--raw", "--nodbus", shot.name],
+                              capture_output=True, text=True).stdout.strip()
+
+
+def qr_code(driver, served):
+    """Show as QR Code: served, the code holds the page's address with the printable form after
+    "#", and opened from a file the form alone, which decrypts to the line; Esc closes it."""
+    command(driver, "encrypt", LINES[0])
+    driver.find_element(By.ID, "show-qr").click()
+    check(driver.execute_script("return document.getElementById('qr-dialog').open"), "the code shows")
+    held = read_qr_code(driver)
+    form = held.split("#")[-1]
+    address = driver.current_url.split("#")[0] + "#"
+    check(held == (address + form if served else form), f"the code holds {held}")
+    check(filtered([form], "--decrypt") == [LINES[0]], "the code's form decrypts to the line")
+    driver.find_element(By.ID, "qr-close").send_keys(Keys.ESCAPE)
+    check(not driver.execute_script("return document.getElementById('qr-dialog').open"),
+          "Esc closes the code")
+
+
 def no_requests_but_the_page(driver, address):
     sent = [json.loads(entry["message"])["message"] for entry in driver.get_log("performance")]
     asked = [message["params"]["request"]["url"] for message in sent
@@ -220,7 +245,7 @@ def phone(address):
         check(driver.execute_script("return document.documentElement.scrollWidth") <= 360,
               "no sideways scrolling at 360 px")
         small = driver.execute_script("""return [...document.querySelectorAll('button')]
-            .filter(b => !b.hidden).map(b => b.getBoundingClientRect())
+            .filter(b => b.getClientRects().length).map(b => b.getBoundingClientRect())
             .filter(r => r.width < 44 || r.height < 44).length""")
         check(small == 0, "every command is at least 44 by 44 px")
 
@@ -271,6 +296,7 @@ def main():
             keyboard(driver)
             clipboard(driver)
             behaviour(driver, address)
+            qr_code(driver, served=True)
             no_requests_but_the_page(driver, address)
             audit(driver)
         languages(address)
@@ -278,6 +304,7 @@ def main():
             opened(driver, pathlib.Path(PAGE).resolve().as_uri())
             check(command(driver, "decrypt", command(driver, "encrypt", LINES[1])[0])[0] == LINES[1],
                   "the page works opened from a file")
+            qr_code(driver, served=False)
             check(not driver.find_element(By.ID, "copy-link").is_displayed(),
                   "Copy Link is only offered over http")
         phone(address)

@@ -1,9 +1,14 @@
 #include "window/Form1.h"
 
+#include "text/QrCode.h"
+#include "window/QrCodeDialog.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -376,6 +381,53 @@ private slots:
             QVERIFY(nothing.text.startsWith(QStringLiteral("There is no scrambled text to copy")));
             QCOMPARE(QApplication::clipboard()->text(), copied);
         }
+    }
+
+    // The code of the printable form, each module whole device pixels, at least 3 at a ratio of
+    // 1, in a quiet zone of 4; the form under it, said to screen readers; Esc closes it. A form
+    // too long for one code, and an output Encrypt did not write, get a message instead.
+    void showsThePrintableFormAsAQrCode() {
+        form->txtIn->setText(QStringLiteral("Meet me at nine"));
+        form->cmdEncrypt->click();
+        QString held;
+        QPixmap drawn;
+        QString description;
+        QString named;
+        bool closedByEsc = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog =
+                dynamic_cast<vellum::window::QrCodeDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            held = dialog->holds->text();
+            drawn = dialog->code->pixmap();
+            description = accessible(dialog)->text(QAccessible::Description);
+            named = accessible(dialog)->text(QAccessible::Name) + QLatin1Char('|') +
+                    accessible(dialog->code)->text(QAccessible::Name);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            closedByEsc = !dialog->isVisible();
+        });
+        QTest::keyClick(form->txtIn, Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(closedByEsc);
+        QVERIFY(held.startsWith(QStringLiteral("vm9_")));
+        QCOMPARE(decryptWith(*form, held), QStringLiteral("Meet me at nine"));
+        QVERIFY(description.contains(QStringLiteral("Camera apps keep what they read")));
+        QCOMPARE(named, QStringLiteral("QR Code|QR Code"));
+        const int side = vellum::text::QrCodeOf(held.toStdString()).Size() + 8;
+        const double ratio = drawn.devicePixelRatio();
+        QCOMPARE(drawn.width(), drawn.height());
+        QCOMPARE(drawn.width() % side, 0);
+        QVERIFY(drawn.width() / side >= qRound(3 * ratio));
+
+        form->txtIn->setText(QString(2000, QLatin1Char('x')));
+        form->cmdEncrypt->click();
+        const ErrorBox tooLong = errorBoxOf([&] { form->showQrCode->trigger(); });
+        QVERIFY2(tooLong.text.contains(QStringLiteral("too many for one QR code, which holds at "
+                                                      "most 2331.")),
+                 qPrintable(tooLong.text));
+        form->txtOut->clear();
+        const ErrorBox nothing = errorBoxOf([&] { form->showQrCode->trigger(); });
+        QVERIFY(nothing.text.startsWith(QStringLiteral("There is no scrambled text to show")));
     }
 
     void changeWindowStateSetsTheStateAndLeavesTheFloat() {

@@ -219,9 +219,10 @@ private slots:
         QVERIFY(!box.value(1).endsWith(QLatin1String(description)));
         QVERIFY(QCoreApplication::translate("QLineEdit", "&Undo") != QStringLiteral("&Undo"));
         // One access key for each, among the window's commands, and among the items of the
-        // output box's menu, Qt's own and Copy as Printable Text.
+        // output box's menu, Qt's own, Copy as Printable Text and Show as QR Code.
         const std::unique_ptr<QMenu> menu(form.txtOut->createStandardContextMenu());
         menu->addAction(form.copyPrintable);
+        menu->addAction(form.showQrCode);
         QStringList inMenu;
         for (const QAction* action : menu->actions())
             inMenu.append(action->text());

@@ -42,6 +42,14 @@
         <source>Copied the output.</source>
         <translation>تم نسخ الناتج.</translation>
     </message>
+    <message>
+        <source>This code holds a link to this page with the scrambled text after it. Camera apps keep what they read in their history.</source>
+        <translation>يحوي هذا الرمز رابطًا إلى هذه الصفحة يليه النص المخلوط. تحتفظ تطبيقات الكاميرا بما تقرؤه في سجلها.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -95,6 +103,17 @@
     <message>
         <source>Character %1 of the text, &quot;%2&quot; (%3), cannot be part of an encrypted text.</source>
         <translation>المحرف رقم %1 من النص، «%2» (%3)، لا يمكن أن يكون جزءًا من نص مشفر.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The printable text has %1 characters, too many for one QR code, which holds at most %2.</source>
+        <translation>
+            <numerusform>ليس في النص القابل للطباعة أي محرف، وهذا أكثر مما يتسع له رمز QR واحد، فأقصى ما يتسع له %2.</numerusform>
+            <numerusform>في النص القابل للطباعة محرف واحد، وهذا أكثر مما يتسع له رمز QR واحد، فأقصى ما يتسع له %2.</numerusform>
+            <numerusform>في النص القابل للطباعة محرفان، وهذا أكثر مما يتسع له رمز QR واحد، فأقصى ما يتسع له %2.</numerusform>
+            <numerusform>في النص القابل للطباعة %1 محارف، وهذا أكثر مما يتسع له رمز QR واحد، فأقصى ما يتسع له %2.</numerusform>
+            <numerusform>في النص القابل للطباعة %1 محرفًا، وهذا أكثر مما يتسع له رمز QR واحد، فأقصى ما يتسع له %2.</numerusform>
+            <numerusform>في النص القابل للطباعة %1 محرف، وهذا أكثر مما يتسع له رمز QR واحد، فأقصى ما يتسع له %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -157,6 +176,25 @@
     <message>
         <source>Error Occurred</source>
         <translation>حدث خطأ</translation>
+    </message>
+    <message>
+        <source>Show as &amp;QR Code</source>
+        <translation>عرض كرمز QR(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>There is no scrambled text to show: the output does not hold what Encrypt wrote there. Encrypt a line first.</source>
+        <translation>لا يوجد نص مخلوط لعرضه: فالناتج لا يحوي ما كتبه «تشفير» فيه. شفّر سطرًا أولًا.</translation>
+    </message>
+</context>
+<context>
+    <name>vellum::window::QrCodeDialog</name>
+    <message>
+        <source>QR Code</source>
+        <translation>رمز QR</translation>
+    </message>
+    <message>
+        <source>This code holds the printable form of the scrambled text below. Camera apps keep what they read in their history.</source>
+        <translation>يحوي هذا الرمز الصيغة القابلة للطباعة للنص المخلوط، وهي المعروضة أدناه. تحتفظ تطبيقات الكاميرا بما تقرؤه في سجلها.</translation>
     </message>
 </context>
 </TS>

@@ -42,6 +42,14 @@
         <source>Copied the output.</source>
         <translation>Die Ausgabe wurde kopiert.</translation>
     </message>
+    <message>
+        <source>This code holds a link to this page with the scrambled text after it. Camera apps keep what they read in their history.</source>
+        <translation>Dieser Code enthält einen Link auf diese Seite mit dem verwürfelten Text dahinter. Kamera-Apps behalten in ihrem Verlauf, was sie lesen.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -91,6 +99,13 @@
     <message>
         <source>Character %1 of the text, &quot;%2&quot; (%3), cannot be part of an encrypted text.</source>
         <translation>Zeichen %1 des Textes, „%2“ (%3), kann nicht Teil eines verschlüsselten Textes sein.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The printable text has %1 characters, too many for one QR code, which holds at most %2.</source>
+        <translation>
+            <numerusform>Der druckbare Text hat %1 Zeichen, zu viele für einen QR-Code, der höchstens %2 fasst.</numerusform>
+            <numerusform>Der druckbare Text hat %1 Zeichen, zu viele für einen QR-Code, der höchstens %2 fasst.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -149,6 +164,25 @@
     <message>
         <source>Error Occurred</source>
         <translation>Fehler aufgetreten</translation>
+    </message>
+    <message>
+        <source>Show as &amp;QR Code</source>
+        <translation>Als &amp;QR-Code anzeigen</translation>
+    </message>
+    <message>
+        <source>There is no scrambled text to show: the output does not hold what Encrypt wrote there. Encrypt a line first.</source>
+        <translation>Es gibt keinen verwürfelten Text zum Anzeigen: Die Ausgabe enthält nicht, was „Verschlüsseln“ dort geschrieben hat. Verschlüsseln Sie zuerst eine Zeile.</translation>
+    </message>
+</context>
+<context>
+    <name>vellum::window::QrCodeDialog</name>
+    <message>
+        <source>QR Code</source>
+        <translation>QR-Code</translation>
+    </message>
+    <message>
+        <source>This code holds the printable form of the scrambled text below. Camera apps keep what they read in their history.</source>
+        <translation>Dieser Code enthält den verwürfelten Text unten in druckbarer Form. Kamera-Apps behalten in ihrem Verlauf, was sie lesen.</translation>
     </message>
 </context>
 </TS>

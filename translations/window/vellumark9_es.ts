@@ -42,6 +42,14 @@
         <source>Copied the output.</source>
         <translation>Se ha copiado la salida.</translation>
     </message>
+    <message>
+        <source>This code holds a link to this page with the scrambled text after it. Camera apps keep what they read in their history.</source>
+        <translation>Este código contiene un enlace a esta página con el texto codificado detrás. Las aplicaciones de cámara guardan en su historial lo que leen.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -91,6 +99,13 @@
     <message>
         <source>Character %1 of the text, &quot;%2&quot; (%3), cannot be part of an encrypted text.</source>
         <translation>El carácter %1 del texto, «%2» (%3), no puede formar parte de un texto cifrado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The printable text has %1 characters, too many for one QR code, which holds at most %2.</source>
+        <translation>
+            <numerusform>El texto imprimible tiene %1 carácter, más de los que caben en un código QR, que admite como máximo %2.</numerusform>
+            <numerusform>El texto imprimible tiene %1 caracteres, más de los que caben en un código QR, que admite como máximo %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -149,6 +164,25 @@
     <message>
         <source>Error Occurred</source>
         <translation>Se produjo un error</translation>
+    </message>
+    <message>
+        <source>Show as &amp;QR Code</source>
+        <translation>Mostrar como código &amp;QR</translation>
+    </message>
+    <message>
+        <source>There is no scrambled text to show: the output does not hold what Encrypt wrote there. Encrypt a line first.</source>
+        <translation>No hay texto codificado que mostrar: la salida no contiene lo que «Cifrar» escribió en ella. Cifre primero una línea.</translation>
+    </message>
+</context>
+<context>
+    <name>vellum::window::QrCodeDialog</name>
+    <message>
+        <source>QR Code</source>
+        <translation>Código QR</translation>
+    </message>
+    <message>
+        <source>This code holds the printable form of the scrambled text below. Camera apps keep what they read in their history.</source>
+        <translation>Este código contiene la forma imprimible del texto codificado de abajo. Las aplicaciones de cámara guardan en su historial lo que leen.</translation>
     </message>
 </context>
 </TS>

@@ -42,6 +42,14 @@
         <source>Copied the output.</source>
         <translation>La sortie a été copiée.</translation>
     </message>
+    <message>
+        <source>This code holds a link to this page with the scrambled text after it. Camera apps keep what they read in their history.</source>
+        <translation>Ce code contient un lien vers cette page suivi du texte brouillé. Les applications d’appareil photo gardent dans leur historique ce qu’elles lisent.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -91,6 +99,13 @@
     <message>
         <source>Character %1 of the text, &quot;%2&quot; (%3), cannot be part of an encrypted text.</source>
         <translation>Le caractère %1 du texte, « %2 » (%3), ne peut pas faire partie d’un texte chiffré.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The printable text has %1 characters, too many for one QR code, which holds at most %2.</source>
+        <translation>
+            <numerusform>Le texte imprimable compte %1 caractère, trop pour un seul code QR, qui en contient au plus %2.</numerusform>
+            <numerusform>Le texte imprimable compte %1 caractères, trop pour un seul code QR, qui en contient au plus %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -149,6 +164,25 @@
     <message>
         <source>Error Occurred</source>
         <translation>Une erreur s’est produite</translation>
+    </message>
+    <message>
+        <source>Show as &amp;QR Code</source>
+        <translation>Afficher en code &amp;QR</translation>
+    </message>
+    <message>
+        <source>There is no scrambled text to show: the output does not hold what Encrypt wrote there. Encrypt a line first.</source>
+        <translation>Il n’y a aucun texte brouillé à afficher : la sortie ne contient pas ce que « Chiffrer » y a écrit. Chiffrez d’abord une ligne.</translation>
+    </message>
+</context>
+<context>
+    <name>vellum::window::QrCodeDialog</name>
+    <message>
+        <source>QR Code</source>
+        <translation>Code QR</translation>
+    </message>
+    <message>
+        <source>This code holds the printable form of the scrambled text below. Camera apps keep what they read in their history.</source>
+        <translation>Ce code contient la forme imprimable du texte brouillé ci-dessous. Les applications d’appareil photo gardent dans leur historique ce qu’elles lisent.</translation>
     </message>
 </context>
 </TS>

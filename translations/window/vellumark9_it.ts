@@ -42,6 +42,14 @@
         <source>Copied the output.</source>
         <translation>Uscita copiata.</translation>
     </message>
+    <message>
+        <source>This code holds a link to this page with the scrambled text after it. Camera apps keep what they read in their history.</source>
+        <translation>Questo codice contiene un collegamento a questa pagina seguito dal testo rimescolato. Le app della fotocamera conservano nella cronologia ciò che leggono.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -91,6 +99,13 @@
     <message>
         <source>Character %1 of the text, &quot;%2&quot; (%3), cannot be part of an encrypted text.</source>
         <translation>Il carattere %1 del testo, “%2” (%3), non può far parte di un testo cifrato.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The printable text has %1 characters, too many for one QR code, which holds at most %2.</source>
+        <translation>
+            <numerusform>Il testo stampabile ha %1 carattere: è troppo lungo per un solo codice QR, che ne contiene al massimo %2.</numerusform>
+            <numerusform>Il testo stampabile ha %1 caratteri: è troppo lungo per un solo codice QR, che ne contiene al massimo %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -149,6 +164,25 @@
     <message>
         <source>Error Occurred</source>
         <translation>Si è verificato un errore</translation>
+    </message>
+    <message>
+        <source>Show as &amp;QR Code</source>
+        <translation>Mostra come codice &amp;QR</translation>
+    </message>
+    <message>
+        <source>There is no scrambled text to show: the output does not hold what Encrypt wrote there. Encrypt a line first.</source>
+        <translation>Non c&apos;è alcun testo rimescolato da mostrare: Uscita non contiene ciò che vi ha scritto “Cifra”. Cifrare prima una riga.</translation>
+    </message>
+</context>
+<context>
+    <name>vellum::window::QrCodeDialog</name>
+    <message>
+        <source>QR Code</source>
+        <translation>Codice QR</translation>
+    </message>
+    <message>
+        <source>This code holds the printable form of the scrambled text below. Camera apps keep what they read in their history.</source>
+        <translation>Questo codice contiene la forma stampabile del testo rimescolato riportato sotto. Le app della fotocamera conservano nella cronologia ciò che leggono.</translation>
     </message>
 </context>
 </TS>

@@ -42,6 +42,14 @@
         <source>Copied the output.</source>
         <translation>出力をコピーしました。</translation>
     </message>
+    <message>
+        <source>This code holds a link to this page with the scrambled text after it. Camera apps keep what they read in their history.</source>
+        <translation>このコードには、このページへのリンクと、その後ろに続くスクランブル済みテキストが入っています。カメラアプリは読み取った内容を履歴に残します。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -90,6 +98,12 @@
     <message>
         <source>Character %1 of the text, &quot;%2&quot; (%3), cannot be part of an encrypted text.</source>
         <translation>テキストの %1 文字目「%2」(%3) は、暗号化されたテキストには含まれ得ない文字です。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The printable text has %1 characters, too many for one QR code, which holds at most %2.</source>
+        <translation>
+            <numerusform>印字可能なテキストが %1 文字あり、1 つの QR コードに収まる最大 %2 文字を超えています。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -147,6 +161,25 @@
     <message>
         <source>Error Occurred</source>
         <translation>エラーが発生しました</translation>
+    </message>
+    <message>
+        <source>Show as &amp;QR Code</source>
+        <translation>QR コードとして表示(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>There is no scrambled text to show: the output does not hold what Encrypt wrote there. Encrypt a line first.</source>
+        <translation>表示するスクランブル済みテキストがありません。出力には「暗号化」が書き込んだ内容がありません。先に行を暗号化してください。</translation>
+    </message>
+</context>
+<context>
+    <name>vellum::window::QrCodeDialog</name>
+    <message>
+        <source>QR Code</source>
+        <translation>QR コード</translation>
+    </message>
+    <message>
+        <source>This code holds the printable form of the scrambled text below. Camera apps keep what they read in their history.</source>
+        <translation>このコードには、下に示すスクランブル済みテキストの印字可能な形式が入っています。カメラアプリは読み取った内容を履歴に残します。</translation>
     </message>
 </context>
 </TS>

@@ -42,6 +42,14 @@
         <source>Copied the output.</source>
         <translation>Skopiowano zawartość pola wyjścia.</translation>
     </message>
+    <message>
+        <source>This code holds a link to this page with the scrambled text after it. Camera apps keep what they read in their history.</source>
+        <translation>Ten kod zawiera odnośnik do tej strony, po którym następuje zaciemniony tekst. Aplikacje aparatu przechowują w swojej historii to, co odczytają.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -92,6 +100,14 @@
     <message>
         <source>Character %1 of the text, &quot;%2&quot; (%3), cannot be part of an encrypted text.</source>
         <translation>Znak na pozycji %1 tekstu, „%2” (%3), nie może być częścią zaszyfrowanego tekstu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The printable text has %1 characters, too many for one QR code, which holds at most %2.</source>
+        <translation>
+            <numerusform>Tekst drukowalny ma %1 znak, czyli za dużo jak na jeden kod QR, który mieści co najwyżej %2.</numerusform>
+            <numerusform>Tekst drukowalny ma %1 znaki, czyli za dużo jak na jeden kod QR, który mieści co najwyżej %2.</numerusform>
+            <numerusform>Tekst drukowalny ma %1 znaków, czyli za dużo jak na jeden kod QR, który mieści co najwyżej %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -151,6 +167,25 @@
     <message>
         <source>Error Occurred</source>
         <translation>Wystąpił błąd</translation>
+    </message>
+    <message>
+        <source>Show as &amp;QR Code</source>
+        <translation>Pokaż jako kod &amp;QR</translation>
+    </message>
+    <message>
+        <source>There is no scrambled text to show: the output does not hold what Encrypt wrote there. Encrypt a line first.</source>
+        <translation>Nie ma zaciemnionego tekstu do pokazania: pole wyjścia nie zawiera tego, co zapisało tam polecenie „Zaszyfruj”. Najpierw należy zaszyfrować wiersz.</translation>
+    </message>
+</context>
+<context>
+    <name>vellum::window::QrCodeDialog</name>
+    <message>
+        <source>QR Code</source>
+        <translation>Kod QR</translation>
+    </message>
+    <message>
+        <source>This code holds the printable form of the scrambled text below. Camera apps keep what they read in their history.</source>
+        <translation>Ten kod zawiera postać drukowalną zaciemnionego tekstu, widoczną poniżej. Aplikacje aparatu przechowują w swojej historii to, co odczytają.</translation>
     </message>
 </context>
 </TS>

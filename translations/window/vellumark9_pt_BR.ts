@@ -42,6 +42,14 @@
         <source>Copied the output.</source>
         <translation>Saída copiada.</translation>
     </message>
+    <message>
+        <source>This code holds a link to this page with the scrambled text after it. Camera apps keep what they read in their history.</source>
+        <translation>Este código contém um link para esta página seguido do texto embaralhado. Os aplicativos de câmera guardam no histórico o que leem.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -91,6 +99,13 @@
     <message>
         <source>Character %1 of the text, &quot;%2&quot; (%3), cannot be part of an encrypted text.</source>
         <translation>O caractere %1 do texto, “%2” (%3), não pode fazer parte de um texto criptografado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The printable text has %1 characters, too many for one QR code, which holds at most %2.</source>
+        <translation>
+            <numerusform>O texto imprimível tem %1 caractere: é longo demais para um único código QR, que comporta no máximo %2.</numerusform>
+            <numerusform>O texto imprimível tem %1 caracteres: é longo demais para um único código QR, que comporta no máximo %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -149,6 +164,25 @@
     <message>
         <source>Error Occurred</source>
         <translation>Ocorreu um erro</translation>
+    </message>
+    <message>
+        <source>Show as &amp;QR Code</source>
+        <translation>Mostrar como código &amp;QR</translation>
+    </message>
+    <message>
+        <source>There is no scrambled text to show: the output does not hold what Encrypt wrote there. Encrypt a line first.</source>
+        <translation>Não há texto embaralhado para mostrar: a saída não contém o que “Criptografar” escreveu nela. Criptografe uma linha primeiro.</translation>
+    </message>
+</context>
+<context>
+    <name>vellum::window::QrCodeDialog</name>
+    <message>
+        <source>QR Code</source>
+        <translation>Código QR</translation>
+    </message>
+    <message>
+        <source>This code holds the printable form of the scrambled text below. Camera apps keep what they read in their history.</source>
+        <translation>Este código contém a forma imprimível do texto embaralhado abaixo. Os aplicativos de câmera guardam no histórico o que leem.</translation>
     </message>
 </context>
 </TS>

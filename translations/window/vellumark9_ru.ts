@@ -42,6 +42,14 @@
         <source>Copied the output.</source>
         <translation>Вывод скопирован.</translation>
     </message>
+    <message>
+        <source>This code holds a link to this page with the scrambled text after it. Camera apps keep what they read in their history.</source>
+        <translation>Этот код содержит ссылку на эту страницу, за которой следует перемешанный текст. Приложения камеры сохраняют прочитанное в своей истории.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -92,6 +100,14 @@
     <message>
         <source>Character %1 of the text, &quot;%2&quot; (%3), cannot be part of an encrypted text.</source>
         <translation>Символ %1 текста, «%2» (%3), не может входить в зашифрованный текст.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The printable text has %1 characters, too many for one QR code, which holds at most %2.</source>
+        <translation>
+            <numerusform>В печатаемом тексте %1 символ — слишком много для одного QR-кода, который вмещает не более %2.</numerusform>
+            <numerusform>В печатаемом тексте %1 символа — слишком много для одного QR-кода, который вмещает не более %2.</numerusform>
+            <numerusform>В печатаемом тексте %1 символов — слишком много для одного QR-кода, который вмещает не более %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -151,6 +167,25 @@
     <message>
         <source>Error Occurred</source>
         <translation>Произошла ошибка</translation>
+    </message>
+    <message>
+        <source>Show as &amp;QR Code</source>
+        <translation>Показать как &amp;QR-код</translation>
+    </message>
+    <message>
+        <source>There is no scrambled text to show: the output does not hold what Encrypt wrote there. Encrypt a line first.</source>
+        <translation>Нет перемешанного текста для показа: в выводе нет того, что записала туда команда «Зашифровать». Сначала зашифруйте строку.</translation>
+    </message>
+</context>
+<context>
+    <name>vellum::window::QrCodeDialog</name>
+    <message>
+        <source>QR Code</source>
+        <translation>QR-код</translation>
+    </message>
+    <message>
+        <source>This code holds the printable form of the scrambled text below. Camera apps keep what they read in their history.</source>
+        <translation>Этот код содержит печатаемый вид перемешанного текста, приведённый ниже. Приложения камеры сохраняют прочитанное в своей истории.</translation>
     </message>
 </context>
 </TS>

@@ -42,6 +42,14 @@
         <source>Copied the output.</source>
         <translation>已复制输出。</translation>
     </message>
+    <message>
+        <source>This code holds a link to this page with the scrambled text after it. Camera apps keep what they read in their history.</source>
+        <translation>此二维码包含指向本页面的链接，链接后面附有打乱后的文本。相机应用会在历史记录中保留它们读取的内容。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -90,6 +98,12 @@
     <message>
         <source>Character %1 of the text, &quot;%2&quot; (%3), cannot be part of an encrypted text.</source>
         <translation>文本的第 %1 个字符“%2”（%3）不能出现在加密文本中。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The printable text has %1 characters, too many for one QR code, which holds at most %2.</source>
+        <translation>
+            <numerusform>可打印文本有 %1 个字符，超出了一个二维码最多能容纳的 %2 个字符。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -147,6 +161,25 @@
     <message>
         <source>Error Occurred</source>
         <translation>发生错误</translation>
+    </message>
+    <message>
+        <source>Show as &amp;QR Code</source>
+        <translation>显示为二维码(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>There is no scrambled text to show: the output does not hold what Encrypt wrote there. Encrypt a line first.</source>
+        <translation>没有可显示的打乱后文本：输出框中的内容不是“加密”写入的。请先加密一行文本。</translation>
+    </message>
+</context>
+<context>
+    <name>vellum::window::QrCodeDialog</name>
+    <message>
+        <source>QR Code</source>
+        <translation>二维码</translation>
+    </message>
+    <message>
+        <source>This code holds the printable form of the scrambled text below. Camera apps keep what they read in their history.</source>
+        <translation>此二维码包含下方所示打乱后文本的可打印形式。相机应用会在历史记录中保留它们读取的内容。</translation>
     </message>
 </context>
 </TS>
