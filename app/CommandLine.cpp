@@ -307,6 +307,30 @@ void addQtOption(Request& request, int id, const char* value) {
         request.windowArguments.emplace_back(value);
 }
 
+// Whether standard input and output can serve `action`: what it reads from is open, what it
+// writes to is open, and --qr's output is a terminal. Says what is wrong when they cannot.
+bool streamsServe(Action action, bool inputClosed, bool outputClosed) {
+    const bool filtering =
+        action != Action::Help && action != Action::Version && action != Action::Window;
+    if (action != Action::Window && outputClosed) {
+        complain(translated(VELLUM_TRANSLATABLE(
+            "CommandLine", "standard output is closed; there is nowhere to write to")));
+        return false;
+    }
+    if (filtering && inputClosed) {
+        complain(translated(VELLUM_TRANSLATABLE(
+            "CommandLine", "standard input is closed; there is nothing to read")));
+        return false;
+    }
+    if (action == Action::EncryptToQrCode && ::isatty(STDOUT_FILENO) != 1) {
+        complain(translated(VELLUM_TRANSLATABLE(
+            "CommandLine", "--qr draws on a terminal only; into a pipe or a file, --armor writes "
+                           "the printable forms")));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<Request> Parse(int argc, char* argv[]) {
@@ -356,24 +380,8 @@ int Run(int argc, char* argv[]) {
     const std::optional<Request> request = Parse(argc, argv);
     if (!request)
         return kUsageError;
-    const bool filtering = request->action != Action::Help && request->action != Action::Version &&
-                           request->action != Action::Window;
-    if (request->action != Action::Window && outputClosed) {
-        complain(translated(VELLUM_TRANSLATABLE(
-            "CommandLine", "standard output is closed; there is nowhere to write to")));
+    if (!streamsServe(request->action, inputClosed, outputClosed))
         return kUsageError;
-    }
-    if (filtering && inputClosed) {
-        complain(translated(VELLUM_TRANSLATABLE(
-            "CommandLine", "standard input is closed; there is nothing to read")));
-        return kUsageError;
-    }
-    if (request->action == Action::EncryptToQrCode && ::isatty(STDOUT_FILENO) != 1) {
-        complain(translated(VELLUM_TRANSLATABLE(
-            "CommandLine", "--qr draws on a terminal only; into a pipe or a file, --armor writes "
-                           "the printable forms")));
-        return kUsageError;
-    }
     switch (request->action) {
     case Action::Help:
         return print(helpText());

@@ -40,16 +40,15 @@ std::string showingControls(const std::string& line) {
 
 // A QR code in text, as qrencode -t UTF8 draws one: two rows of modules to a line of half
 // blocks, light drawn and dark left blank, for a terminal's light text on a dark ground, inside
-// a quiet zone of 4 light modules.
+// its quiet zone.
 std::string halfBlockDrawing(const text::QrCode& code) {
-    constexpr int kQuietZone = 4;
     const int size = code.Size();
     const auto light = [&code, size](int x, int y) {
         return x < 0 || y < 0 || x >= size || y >= size || !code.IsDark(x, y);
     };
     std::string drawing;
-    for (int y = -kQuietZone; y < size + kQuietZone; y += 2) {
-        for (int x = -kQuietZone; x < size + kQuietZone; ++x) {
+    for (int y = -text::kQrQuietZone; y < size + text::kQrQuietZone; y += 2) {
+        for (int x = -text::kQrQuietZone; x < size + text::kQrQuietZone; ++x) {
             const bool upper = light(x, y);
             const bool lower = light(x, y + 1);
             drawing += upper && lower ? "\u2588" : upper ? "\u2580" : lower ? "\u2584" : " ";

@@ -10,6 +10,8 @@ namespace vellum::text {
 
 // The most a QR code holds in byte mode at level M (version 40).
 inline constexpr std::size_t kQrCodeCapacity = 2331;
+// Modules of light that every drawing of a code leaves around it, as scanners expect.
+inline constexpr int kQrQuietZone = 4;
 
 // A QR code's modules, without its quiet zone: `size` rows of `size`, each true where it is dark.
 class QrCode {

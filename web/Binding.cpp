@@ -106,6 +106,7 @@ EMSCRIPTEN_BINDINGS(vellumark9) {
     emscripten::function("decryptLine", &decryptLine);
     emscripten::function("printableForm", &printableForm);
     emscripten::function("qrCode", &qrCode);
+    emscripten::constant("qrQuietZone", text::kQrQuietZone);
     emscripten::function("filled", &filled);
 }
 

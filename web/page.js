@@ -175,14 +175,15 @@ function showQrCode() {
     element("qr-close").focus();
 }
 
-// The modules, "1" for dark row by row, as one path in a quiet zone of 4 modules.
+// The modules, "1" for dark row by row, as one path inside the code's quiet zone.
 function drawQrCode(modules) {
     const size = Math.sqrt(modules.length);
-    const side = size + 8;
+    const quiet = core.qrQuietZone;
+    const side = size + 2 * quiet;
     let path = "";
     for (let at = 0; at < modules.length; ++at)
         if (modules[at] === "1")
-            path += `M${at % size + 4} ${Math.floor(at / size) + 4}h1v1h-1z`;
+            path += `M${at % size + quiet} ${Math.floor(at / size) + quiet}h1v1h-1z`;
     const svg = element("qr-code");
     svg.setAttribute("viewBox", `0 0 ${side} ${side}`);
     svg.replaceChildren();

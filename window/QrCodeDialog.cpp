@@ -16,7 +16,6 @@ namespace vellum::window {
 
 namespace {
 
-constexpr int kQuietZone = 4;          // modules of light around the code, as scanners expect
 constexpr int kLargestSide = 480;      // pixels, so that the largest code fits a laptop's screen
 constexpr int kFewestModulePixels = 3; // still read from arm's length
 constexpr int kMostModulePixels = 8;
@@ -53,7 +52,7 @@ QrCodeDialog::QrCodeDialog(const QString& form, QWidget* parent)
 // Each module a whole number of the screen's own pixels, so that its edges stay sharp at any
 // device pixel ratio.
 void QrCodeDialog::drawCode(const text::QrCode& qrCode) {
-    const int side = qrCode.Size() + 2 * kQuietZone;
+    const int side = qrCode.Size() + 2 * text::kQrQuietZone;
     const double ratio = devicePixelRatioF();
     const int modulePixels =
         std::clamp(kLargestSide / side, kFewestModulePixels, kMostModulePixels);
@@ -64,8 +63,8 @@ void QrCodeDialog::drawCode(const text::QrCode& qrCode) {
     for (int y = 0; y < qrCode.Size(); ++y)
         for (int x = 0; x < qrCode.Size(); ++x)
             if (qrCode.IsDark(x, y))
-                painter.fillRect((x + kQuietZone) * deviceModulePixels,
-                                 (y + kQuietZone) * deviceModulePixels, deviceModulePixels,
+                painter.fillRect((x + text::kQrQuietZone) * deviceModulePixels,
+                                 (y + text::kQrQuietZone) * deviceModulePixels, deviceModulePixels,
                                  deviceModulePixels, Qt::black);
     painter.end();
     QPixmap pixmap = QPixmap::fromImage(image);
